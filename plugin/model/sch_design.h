@@ -17,33 +17,33 @@ class TDocumentOptions;
 
 // The "schDesignHeader" section; only the workspace size is read.
 class TNimboSCHDesignHeader : public TNimboDesignObject {
- public:
-  explicit TNimboSCHDesignHeader(TNimboObject* owner);
-  void Parse() override;
+  public:
+    explicit TNimboSCHDesignHeader(TNimboObject* owner);
+    void Parse() override;
 
-  TPoint FWorkspaceSize{0, 0};  // host units (10 mil)
+    TPoint FWorkspaceSize{0, 0};  // host units (10 mil)
 };
 
 class TNimboSCHDesign : public TNimboDesignObject {
- public:
-  explicit TNimboSCHDesign(TNimboObject* owner);
-  ~TNimboSCHDesign() override;
+  public:
+    explicit TNimboSCHDesign(TNimboObject* owner);
+    ~TNimboSCHDesign() override;
 
-  void Parse() override;
-  // Title sheet, project sheet, then every sheet in file order, each into a document of its own.
-  void Translate() override;
+    void Parse() override;
+    // Title sheet, project sheet, then every sheet in file order, each into a document of its own.
+    void Translate() override;
 
-  // Names of the sheets that no module symbol links to, in file order.
-  std::vector<std::string> FindTopLevelSheets() const;
-  // Opens the "<design>.prj" document and puts one sheet symbol per name on a grid.
-  void CreateProjectSheet(const std::vector<std::string>& names);
+    // Names of the sheets that no module symbol links to, in file order.
+    std::vector<std::string> FindTopLevelSheets() const;
+    // Opens the "<design>.prj" document and puts one sheet symbol per name on a grid.
+    void CreateProjectSheet(const std::vector<std::string>& names);
 
-  // The workspace size in host units (10 mil); see the .cpp for the value used without a header.
-  TPoint WorkspaceSize() const;
+    // The workspace size in host units (10 mil); see the .cpp for the value used without a header.
+    TPoint WorkspaceSize() const;
 
-  std::string FName;
-  std::unique_ptr<TNimboSCHDesignHeader> FHeader;
-  std::vector<std::unique_ptr<TNimboAttr>> FGlobalAttrs;
-  std::unique_ptr<TNimboTitleSheet> FTitleSheet;
-  std::vector<std::unique_ptr<TNimboSheet>> FSheets;
+    std::string FName;
+    std::unique_ptr<TNimboSCHDesignHeader> FHeader;
+    std::vector<std::unique_ptr<TNimboAttr>> FGlobalAttrs;
+    std::unique_ptr<TNimboTitleSheet> FTitleSheet;
+    std::vector<std::unique_ptr<TNimboSheet>> FSheets;
 };
