@@ -52,6 +52,13 @@ class TFileStream {
         return true;
     }
 
+    // The next byte without consuming it; false at end of file or on a read error.
+    bool PeekByte(uint8_t& byte) {
+        if (FBlockPos == FBlockLen && !FillBlock()) return false;
+        byte = FBlock[FBlockPos];
+        return true;
+    }
+
     // Reads up to `count` bytes into `out`; returns how many were read (0 at end of file).
     size_t Read(void* out, size_t count);
 
