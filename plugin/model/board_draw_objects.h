@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "reader/nimbo_object.h"
 
@@ -12,3 +13,8 @@
 // `planeObjIsPlane` is set (inside layer contents).
 std::unique_ptr<TNimboObject> CreateBoardDrawObject(int32_t keyword, TNimboObject* owner,
                                                     bool planeObjIsPlane);
+
+// Reads a "multiLayer" group in place, after its keyword: each drawing object in it is parsed
+// and appended to `objects`; anything else is skipped; the group's ")" ends the reading.
+void ReadBoardDrawObjectsInPlace(TNimboObject& owner,
+                                 std::vector<std::unique_ptr<TNimboObject>>& objects);

@@ -10,6 +10,8 @@
 #include "host/point.h"
 #include "reader/nimbo_object.h"
 
+class TNimboAttr;
+
 class TNimboPad : public TNimboDrawObject {
   public:
     explicit TNimboPad(TNimboObject* owner);
@@ -47,5 +49,5 @@ class TNimboPattern : public TNimboDrawObject {
     bool FIsFlipped = false;
     std::string FPatternRef;
     std::string FRefDesRef;
-    std::vector<std::unique_ptr<TNimboObject>> FAttrs;  // TNimboAttr, file order
+    std::vector<std::unique_ptr<TNimboAttr>> FAttrs;  // file order
 };

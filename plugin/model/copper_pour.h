@@ -84,4 +84,7 @@ class TNimboCopperPour : public TNimboDrawObject {
     std::vector<std::unique_ptr<TNimboVertex>> FVertices;
     std::vector<std::unique_ptr<TNimboThermal>> FThermals;
     std::vector<std::unique_ptr<TNimboCopperPourIsland>> FIslands;
+
+  private:
+    void ReadIslandRemoval();
 };

@@ -33,4 +33,7 @@ class TNimboDesignView : public TNimboDrawObject {
     std::string FTextStyleRef;
     std::vector<int32_t> FLayers;                     // "layerNumRef" of "layerList", file order
     std::unique_ptr<TNimboDesignViewRegion> FRegion;  // the last one read
+
+  private:
+    void ReadLayerList();
 };

@@ -8,10 +8,8 @@
 #include <vector>
 
 #include "host/point.h"
+#include "model/layer_def.h"
 #include "reader/nimbo_object.h"
-
-// Layer types of the "layerType" word: 0 until a known word is read.
-enum TLayerType : uint8_t { ltNone = 0, ltSignal = 1, ltPlane = 2, ltNonSignal = 3 };
 
 // Shape codes of "padShapeType" / "viaShapeType": 0 until a known word is read. Vias know the
 // codes up to psPolygon only.
@@ -51,17 +49,24 @@ class TNimboShapeByLayer : public TNimboObject {
     uint8_t FShapeType = psNone;  // TPadShapeType
 
   protected:
-    // shapeTypeKeyword: the keyword id of "padShapeType" or "viaShapeType"; highestCode: the last
-    // shape code that kind recognises.
-    TNimboShapeByLayer(TNimboObject* owner, int32_t shapeTypeKeyword, uint8_t highestCode);
+    // shapeTypeKeyword: the keyword id of "padShapeType" or "viaShapeType"; shapeDfnKeyword: the
+    // group that may hold it ("padShapeDfn", "viaShapeDfn"); highestCode: the last shape code
+    // that kind recognises.
+    TNimboShapeByLayer(TNimboObject* owner, int32_t shapeTypeKeyword, int32_t shapeDfnKeyword,
+                       uint8_t highestCode);
 
   private:
+    void ReadSizeOrGroup(int32_t& size);
+    void ReadShapeType();
+
     int32_t FShapeTypeKeyword;
+    int32_t FShapeDfnKeyword;
     uint8_t FHighestCode;
 };
 
 class TNimboHoleStyleDef : public TNimboObject {
   public:
+    ~TNimboHoleStyleDef() override;
     virtual void ReadSection();
 
     std::string FName;

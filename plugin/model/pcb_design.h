@@ -10,6 +10,7 @@
 #include "host/point.h"
 #include "reader/nimbo_object.h"
 
+class TNimboAttr;
 class TNimboDesignInfo;
 class TNimboGridDfns;
 class TNimboLayerDef;
@@ -40,9 +41,12 @@ class TNimboPCBDesign : public TNimboDesignObject {
     void Translate() override {}
 
     std::string FName;
-    std::unique_ptr<TNimboPcbDesignHeader> FHeader;           // the last "pcbDesignHeader" read
-    std::vector<std::unique_ptr<TNimboObject>> FGlobalAttrs;  // TNimboAttr, file order
+    std::unique_ptr<TNimboPcbDesignHeader> FHeader;         // the last "pcbDesignHeader" read
+    std::vector<std::unique_ptr<TNimboAttr>> FGlobalAttrs;  // file order
     std::vector<std::unique_ptr<TNimboLayerDef>> FLayerDefs;
     std::vector<std::unique_ptr<TNimboObject>> FMultiLayer;  // drawing objects, file order
     std::vector<std::unique_ptr<TNimboLayerContents>> FLayerContents;
+
+  private:
+    void ReadGlobalAttrs();
 };

@@ -8,6 +8,7 @@
 
 #include "reader/nimbo_object.h"
 
+class TNimboAttr;
 class TNimboPcbPoly;
 
 // Codes of "roomFillPattern".
@@ -34,7 +35,10 @@ class TNimboRoom : public TNimboDrawObject {
     bool FIsFixed = false;
     uint8_t FFillPattern = rfClear;                           // TRoomFillPattern
     uint8_t FPlacementSide = rsTopOrBottom;                   // TRoomPlacementSide
-    std::vector<std::unique_ptr<TNimboObject>> FAttrs;        // TNimboAttr of "roomAttrMgr"
+    std::vector<std::unique_ptr<TNimboAttr>> FAttrs;          // of "roomAttrMgr", file order
     std::unique_ptr<TNimboRoomInclusionList> FInclusionList;  // the last one read
     std::unique_ptr<TNimboPcbPoly> FPcbPoly;                  // the last one read
+
+  private:
+    void ReadAttrs();
 };

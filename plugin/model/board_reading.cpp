@@ -1,0 +1,11 @@
+#include "model/board_reading.h"
+
+#include "reader/keywords.h"
+
+void ReadPointsInPlace(TNimboObject& self, std::vector<TPoint>& points) {
+    ReadGroupInPlace(self, [&](int32_t token) {
+        if (token != kw::pt) return false;
+        points.push_back(self.ReadPoint());
+        return true;
+    });
+}

@@ -1,0 +1,174 @@
+#include "model/copper_pour.h"
+
+#include <array>
+
+#include "model/board_reading.h"
+#include "model/design_parse.h"
+#include "model/word_table.h"
+#include "reader/keywords.h"
+
+namespace {
+
+constexpr std::array<wordtab::TWordCode, 5> kPourTypes{{
+    {"SolidPour", ptSolidPour},
+    {"HorizPour", ptHorizPour},
+    {"VertPour", ptVertPour},
+    {"Hatch45Pour", ptHatch45Pour},
+    {"Hatch90Pour", ptHatch90Pour},
+}};
+
+constexpr std::array<wordtab::TWordCode, 3> kThermalTypes{{
+    {"NoTherm", ttNoTherm},
+    {"Therm45", ttTherm45},
+    {"Therm90", ttTherm90},
+}};
+
+constexpr std::array<wordtab::TWordCode, 4> kIslandRemovals{{
+    {"None", irNone},
+    {"Area", irArea},
+    {"Interior", irInterior},
+    {"Unconnected", irUnconnected},
+}};
+
+// A "thermal" group read in place: its first point starts a thermal, the next one ends it and
+// keeps it; a further point moves the end of the thermal kept. A group of one point keeps none.
+void ReadThermalPairs(TNimboObject& owner, std::vector<std::unique_ptr<TNimboThermal>>& thermals) {
+    std::unique_ptr<TNimboThermal> started;
+    TNimboThermal* kept = nullptr;
+    ReadGroupInPlace(owner, [&](int32_t token) {
+        if (token != kw::pt) return false;
+        const TPoint point = owner.ReadPoint();
+        if (kept != nullptr) {
+            kept->FEnd = point;
+        } else if (started) {
+            started->FEnd = point;
+            kept = started.get();
+            thermals.push_back(std::move(started));
+        } else {
+            started = std::make_unique<TNimboThermal>(&owner);
+            started->FStart = point;
+        }
+        return true;
+    });
+}
+
+}  // namespace
+
+TNimboThermal::TNimboThermal(TNimboObject* owner) : TNimboDrawObject(owner) {}
+
+TNimboFillPoly::TNimboFillPoly(TNimboObject* owner) : TNimboDrawObject(owner) {
+    FKindName = "Fill Poly";
+}
+
+void TNimboFillPoly::Parse() {
+    RunParseLoop(*this, [this](int32_t token) {
+        switch (token) {
+            case kw::pt:
+                FPoints.push_back(ReadPoint());
+                return true;
+            case kw::rotation:
+                FRotation = ReadFloat();
+                return true;
+            default:
+                return false;
+        }
+    });
+}
+
+TNimboVertex::TNimboVertex(TNimboObject* owner) : TNimboDrawObject(owner) {}
+
+void TNimboVertex::Parse() {
+    RunParseLoop(*this, [](int32_t) { return false; });
+}
+
+TNimboCopperPourIsland::TNimboCopperPourIsland(TNimboObject* owner) : TNimboDrawObject(owner) {
+    FKindName = "CopperPourIsland";
+}
+
+void TNimboCopperPourIsland::Parse() {
+    RunParseLoop(*this, [this](int32_t token) {
+        switch (token) {
+            case kw::islandOutline:
+                ReadPointsInPlace(*this, FIslandOutline);
+                return true;
+            case kw::copperPourIslandCutout:
+                ReadPointsInPlace(*this, FCutout);
+                return true;
+            case kw::thermal:
+                ReadThermalPairs(*this, FThermals);
+                return true;
+            default:
+                return false;
+        }
+    });
+}
+
+TNimboCopperPour::TNimboCopperPour(TNimboObject* owner) : TNimboDrawObject(owner) {}
+
+TNimboCopperPour::~TNimboCopperPour() = default;
+
+void TNimboCopperPour::Parse() {
+    RunParseLoop(*this, [this](int32_t token) {
+        switch (token) {
+            case kw::netNameRef:
+                FNetNameRef = ReadString();
+                return true;
+            case kw::width:
+                FWidth = ReadLength();
+                return true;
+            case kw::pourSpacing:
+                FPourSpacing = ReadLength();
+                return true;
+            case kw::pourBackoff:
+                FPourBackoff = ReadLength();
+                return true;
+            case kw::thermalWidth:
+                FThermalWidth = ReadLength();
+                return true;
+            case kw::pourSmoothness:
+                FPourSmoothness = ReadFloat();
+                return true;
+            case kw::thermalSpokes:
+                FThermalSpokes = ReadInteger();
+                return true;
+            case kw::useDesignRules:
+                FUseDesignRules = ReadBoolean();
+                return true;
+            case kw::pourType:
+                FPourType = wordtab::LookupWord(ReadString(), kPourTypes).value_or(FPourType);
+                return true;
+            case kw::thermalType:
+                FThermalType =
+                    wordtab::LookupWord(ReadString(), kThermalTypes).value_or(FThermalType);
+                return true;
+            case kw::islandRemoval:
+                ReadIslandRemoval();
+                return true;
+            case kw::pourOutline:
+                ReadPointsInPlace(*this, FPourOutline);
+                return true;
+            case kw::fillPoly:
+            case kw::pcbPoly:
+                FFillPoly = ParseChild<TNimboFillPoly>(*this);
+                return true;
+            case kw::vertex:
+                FVertices.push_back(ParseChild<TNimboVertex>(*this));
+                return true;
+            case kw::thermal:
+                ReadThermalPairs(*this, FThermals);
+                return true;
+            case kw::copperPourIsland:
+                FIslands.push_back(ParseChild<TNimboCopperPourIsland>(*this));
+                return true;
+            default:
+                return false;
+        }
+    });
+}
+
+void TNimboCopperPour::ReadIslandRemoval() {
+    const auto mode = wordtab::LookupWord(ReadString(), kIslandRemovals);
+    if (!mode) return;
+    FIslandRemoval = *mode;
+    if (FIslandRemoval == irArea) FIslandRemovalValue = ReadString();
+}

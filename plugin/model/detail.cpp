@@ -1,0 +1,35 @@
+#include "model/detail.h"
+
+#include "model/design_parse.h"
+#include "reader/keywords.h"
+
+TNimboDetail::TNimboDetail(TNimboObject* owner) : TNimboDrawObject(owner) {
+    FKindName = "Detail";
+}
+
+void TNimboDetail::Parse() {
+    RunParseLoop(*this, [this](int32_t token) {
+        switch (token) {
+            case kw::pt:
+                FPt = ReadPoint();
+                return true;
+            case kw::extent:
+                FExtent = ReadPoint();
+                return true;
+            case kw::filename:
+                FFileName = ReadString();
+                return true;
+            case kw::title:
+                FTitle = ReadString();
+                return true;
+            case kw::subtitle:
+                FSubtitle = ReadString();
+                return true;
+            case kw::textStyleRef:
+                FTextStyleRef = ReadString();
+                return true;
+            default:
+                return false;
+        }
+    });
+}
