@@ -23,7 +23,7 @@ struct TReportEntry {
 using TReportList = std::vector<TReportEntry>;
 
 class TReportManager {
-public:
+  public:
     // Messages, in the order added.
     TReportList LoadErrors;
     TReportList LoadWarnings;
@@ -74,6 +74,7 @@ public:
     // creates the file empty. False when the host left it unbound or it cannot be created.
     bool OpenReportFile(std::ofstream& file);
 
-private:
+  private:
     std::string FSourceFileName;
+    std::string FWrittenPath;  // where the host bound the report file; empty when unbound
 };
