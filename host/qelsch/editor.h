@@ -65,7 +65,7 @@ struct SaveResult {
 class ObjectStore;
 
 class SchEditor {
-public:
+  public:
     SchEditor();
     ~SchEditor();
     SchEditor(const SchEditor&) = delete;
@@ -85,6 +85,8 @@ public:
 
     // --- client hook -----------------------------------------------------------------------
     void SetClientCommandHook(ClientCommandHook hook);
+    // Hands a "Client:..." command to the hook; 0 when no hook is set.
+    int32_t RunClientCommand(std::string_view command, char* parameters, uint16_t bufferSize);
 
     // --- read-only access to the store (null or nullopt for unknown handles) ----------------
     const Document* FindDocument(SchHandle document) const;
@@ -108,8 +110,9 @@ public:
     ObjectStore& Store() { return *FStore; }
     const ObjectStore& Store() const { return *FStore; }
 
-private:
+  private:
     std::unique_ptr<ObjectStore> FStore;
+    ClientCommandHook FClientHook;
 };
 
 // The process-wide editor that the exported SchAPI_* functions work on.

@@ -1,0 +1,27 @@
+// Safe, unique file names for saved documents: a name from the imported file never leaves the
+// workspace folder or overwrites another document's file.
+#pragma once
+
+#include <set>
+#include <string>
+#include <string_view>
+
+namespace qelsch {
+
+// A file name stem made from a document name (already UTF-8): path separators, characters that
+// file systems reject ( : * ? " < > | ) and control characters become "_"; leading dots and
+// blanks and trailing dots and blanks go; at most 120 bytes (cut on a character boundary);
+// "document" when nothing is left. The result never contains "/" or "\" and never is "." or "..".
+std::string SafeFileStem(std::string_view name);
+
+// Hands out file names unique in one folder, without regard to letter case: the first request
+// for a stem gets "stem.ext", the next ones "stem-2.ext", "stem-3.ext" and so on.
+class UniqueFileNames {
+  public:
+    std::string Claim(const std::string& stem, std::string_view extension);
+
+  private:
+    std::set<std::string> FTaken;  // lower-cased names
+};
+
+}  // namespace qelsch
