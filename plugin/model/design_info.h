@@ -64,4 +64,7 @@ class TNimboGridDfns : public TNimboObject {
 
     std::vector<std::string> FGrids;
     TPoint FRelOrigin{0, 0};
+
+  private:
+    void ParseRelOrigin();
 };

@@ -9,6 +9,7 @@
 #include "reader/nimbo_object.h"
 
 class TNimboSheet;
+class TSchPort;
 
 class TNimboPort : public TNimboDrawObject {
   public:
@@ -39,4 +40,5 @@ class TNimboPort : public TNimboDrawObject {
   private:
     TNimboSheet* OwningSheet() const;
     void ReadPortType();
+    void ApproximateOnePinVertical(TSchPort& port, uint8_t direction);
 };

@@ -4,6 +4,7 @@
 // several sheets are top-level, and a document for a named title sheet.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,8 +39,9 @@ class TNimboSCHDesign : public TNimboDesignObject {
     // Opens the "<design>.prj" document and puts one sheet symbol per name on a grid.
     void CreateProjectSheet(const std::vector<std::string>& names);
 
-    // The workspace size in host units (10 mil); see the .cpp for the value used without a header.
-    TPoint WorkspaceSize() const;
+    // The header's workspace size [host units]; none without a "schDesignHeader" section, in
+    // which case the documents keep the host's own custom-size settings.
+    std::optional<TPoint> WorkspaceSize() const;
 
     std::string FName;
     std::unique_ptr<TNimboSCHDesignHeader> FHeader;

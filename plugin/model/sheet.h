@@ -65,6 +65,9 @@ class TNimboSheet : public TNimboDesignObject {
     void IndexWireEnd(TPoint p, size_t position);
     void UnindexWireEnd(TPoint p, size_t position);
 
+    // Folded (upper-case) keys of FWiresByNet and FPortsByName, for binary search.
+    std::vector<std::string> FWireNetKeys;
+    std::vector<std::string> FPortNameKeys;
     std::map<std::pair<int32_t, int32_t>, std::set<size_t>> FWireEndIndex;  // point -> positions
     std::map<std::pair<int32_t, int32_t>, size_t> FPortAtIndex;  // point -> first position
     std::map<std::pair<int32_t, int32_t>, std::vector<size_t>> FBusEntryIndex;

@@ -19,6 +19,7 @@ class TNimboCompDef;
 class TNimboPin;
 class TNimboSheet;
 class TSchPart;
+class TSchTextField;
 
 inline constexpr uint32_t kMarkerBlue = 0xFF0000;  // colours are 0x00BBGGRR
 inline constexpr uint32_t kMarkerRed = 255;
@@ -65,6 +66,8 @@ class TNimboSymbol : public TNimboDrawObject {
 
   private:
     TNimboSheet* OwningSheet() const;
+    // Steps of a normal or module part: place it, then its sheet-file-name, designator and
+    // comment texts. `corner` is the lower left corner of the part's extent [host units].
     void PlacePart(uint8_t compType);
     void PlaceSheetFileNameField(TSchPart& part);
     void PlaceDesignatorAndComment(TSchPart& part, TPoint corner);

@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <optional>
 
 #include "host/point.h"
 #include "reader/nimbo_object.h"
@@ -25,10 +24,9 @@ class TNimboWire : public TNimboDrawObject {
     // Moves the ends that lie on bus entries of the sheet 10 units off the bus and draws a host bus
     // entry for each. A wire outside a sheet (title sheet, symbol definition) sees no bus entries.
     void ShortenAtBusEntries();
-    // One host bus entry from beside `busPoint` to `corner` (host units); `direction` is empty
-    // when no end was moved yet.
-    void AddBusEntry(TPoint busPoint, uint8_t endStyle, std::optional<uint8_t> direction,
-                     TPoint corner);
+    // One host bus entry from 10 units beside `busPoint` (in `direction`, or against it for a
+    // "RightLead" end) to the wire's new end `corner` [host units].
+    void AddBusEntry(TPoint busPoint, uint8_t endStyle, uint8_t direction, TPoint corner);
 
     std::unique_ptr<TNimboLine> FLine;
     bool FDispName = false;

@@ -1,0 +1,34 @@
+#include "model/comp_inst.h"
+
+#include "model/attribute.h"
+#include "model/design_parse.h"
+#include "reader/keywords.h"
+
+TNimboCompInst::TNimboCompInst(TNimboObject* owner) : TNimboDesignObject(owner) {}
+TNimboCompInst::~TNimboCompInst() = default;
+
+void TNimboCompInst::Parse() {
+    FName = ReadString();
+    RunParseLoop(*this, [this](int32_t token) {
+        switch (token) {
+            case kw::compRef:
+                FCompRef = ReadString();
+                return true;
+            case kw::compValue:
+                FCompValue = ReadString();
+                return true;
+            case kw::originalName:
+                FOriginalName = ReadString();
+                return true;
+            case kw::patternName:
+                FPatternName = ReadString();
+                return true;
+            case kw::attr:
+                FAttrs.push_back(ParseChild<TNimboAttr>(*this));
+                return true;
+            default:
+                return false;
+        }
+    });
+    if (FCompValue.empty()) FCompValue = FOriginalName;
+}
