@@ -38,12 +38,11 @@ int32_t TSchPart::Query(int32_t mode) {
 }
 
 int32_t TSchPart::QueryUniqueId(int32_t mode) {
+    // The buffer starts with the current identifier in every mode, so that a read the editor
+    // does not answer leaves the field as it was.
     std::vector<char> buffer(kUniqueIdBufferSize, '\0');
     char* data = buffer.data();
-    if (mode != qmRead) {
-        const size_t length = std::min(FUniqueId.size(), kMaxUniqueIdLength);
-        std::copy_n(FUniqueId.data(), length, data);
-    }
+    std::copy_n(FUniqueId.data(), std::min(FUniqueId.size(), kMaxUniqueIdLength), data);
     const int32_t result = schapi::QuerySchPartUniqueId(mode, FHandle, &data, kUniqueIdBufferSize);
     if (mode == qmRead) FUniqueId.assign(buffer.data(), strnlen(buffer.data(), kMaxUniqueIdLength));
     return result;
