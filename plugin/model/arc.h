@@ -8,16 +8,16 @@
 #include "reader/nimbo_object.h"
 
 class TNimboArc : public TNimboDrawObject {
-public:
+  public:
     explicit TNimboArc(TNimboObject* owner);
     void Parse() override;
     void Translate() override;
 
-    TPoint FPt;               // centre, host units
-    int32_t FRadius = 0;      // host units
+    TPoint FPt;                // centre, host units
+    int32_t FRadius = 0;       // host units
     double FStartAngle = 0.0;  // degrees
     double FSweepAngle = 0.0;  // degrees, negative clockwise
-    int32_t FWidth = 0;       // host units
+    int32_t FWidth = 0;        // host units
     bool FIsFlipped = false;
     std::string FNetNameRef;
 };

@@ -10,7 +10,7 @@
 #include "reader/nimbo_object.h"
 
 class TNimboPadPinMapEntry : public TNimboObject {
-public:
+  public:
     explicit TNimboPadPinMapEntry(TNimboObject* owner);
 
     int32_t FPadNum = 0;
@@ -18,7 +18,7 @@ public:
 };
 
 class TNimboAttachedPattern : public TNimboObject {
-public:
+  public:
     explicit TNimboAttachedPattern(TNimboObject* owner);
     void Parse() override;
 
@@ -27,6 +27,6 @@ public:
     int32_t FNumPads = 0;
     std::vector<std::unique_ptr<TNimboPadPinMapEntry>> FPadPinMap;
 
-private:
+  private:
     void ParsePadPinMap();
 };

@@ -11,7 +11,7 @@
 enum : uint8_t { kAltNormal = 0, kAltIeee = 1, kAltDeMorgan = 2 };
 
 class TNimboAttachedSymbol : public TNimboObject {
-public:
+  public:
     explicit TNimboAttachedSymbol(TNimboObject* owner);
     void Parse() override;
     // Draws the symbol definition named FSymbolName into FDocument (the library document with

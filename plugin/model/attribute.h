@@ -11,13 +11,13 @@
 #include "reader/nimbo_object.h"
 
 class TNimboAttr : public TNimboDrawObject {
-public:
+  public:
     explicit TNimboAttr(TNimboObject* owner);
     void Parse() override;
 
     std::string FName;
     std::string FValue;
-    TPoint FPt;  // host units, relative to the symbol origin inside a symbol definition
+    TPoint FPt;              // host units, relative to the symbol origin inside a symbol definition
     double FRotation = 0.0;  // degrees
     bool FIsFlipped = false;
     bool FIsVisible = false;

@@ -23,7 +23,7 @@ enum : uint8_t {
 };
 
 class TNimboCompPin : public TNimboObject {
-public:
+  public:
     explicit TNimboCompPin(TNimboObject* owner);
     void Parse() override;
 

@@ -17,7 +17,7 @@
 class TSchLibraryComponent;
 
 class TNimboCompDef : public TNimboObject {
-public:
+  public:
     explicit TNimboCompDef(TNimboObject* owner);
     ~TNimboCompDef() override;
 

@@ -16,7 +16,7 @@ enum : uint8_t {
 };
 
 class TNimboComponentHeader : public TNimboObject {
-public:
+  public:
     explicit TNimboComponentHeader(TNimboObject* owner);
     void Parse() override;
 
@@ -30,6 +30,6 @@ public:
     std::string FRefDesPrefix;
     uint8_t FNumType = 0;  // 0 "Alphabetic", 1 "Numeric"
 
-private:
+  private:
     void ParseAlts();
 };

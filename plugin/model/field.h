@@ -9,7 +9,7 @@
 #include "reader/nimbo_object.h"
 
 class TNimboField : public TNimboDrawObject {
-public:
+  public:
     explicit TNimboField(TNimboObject* owner);
     void Parse() override;
 

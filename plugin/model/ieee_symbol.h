@@ -20,14 +20,14 @@ struct TIeeeSegment {
 std::span<const TIeeeSegment> IeeeSymbolSegments(std::string_view name);
 
 class TNimboIeeeSymbol : public TNimboDrawObject {
-public:
+  public:
     explicit TNimboIeeeSymbol(TNimboObject* owner);
     void Parse() override;
     void Translate() override;
 
-    std::string FName;  // the symbol's type: "Adder", "Amplifier", ...
-    TPoint FPt;         // host units
-    int32_t FHeight = 0;  // host units
+    std::string FName;       // the symbol's type: "Adder", "Amplifier", ...
+    TPoint FPt;              // host units
+    int32_t FHeight = 0;     // host units
     double FRotation = 0.0;  // degrees
     bool FIsFlipped = false;
 };

@@ -17,7 +17,7 @@ class TNimboSymbolDef;
 class TNimboTextStyleDef;
 
 class TNimboLibrary : public TNimboObject {
-public:
+  public:
     // Sets its own FLibrary to itself so every definition created inside it finds it.
     explicit TNimboLibrary(TNimboObject* owner);
     ~TNimboLibrary() override;
@@ -53,4 +53,12 @@ public:
     TNimboStyleDef FViaStyleDefs{this};  // board side
     // Layer names by layer number 0..100, filled by board layer definitions; read by nobody.
     std::array<std::string, 101> FLayerNames;
+
+  private:
+    // The library document's wrapper, kept while the definitions that were translated into it
+    // may still point at it.
+    std::unique_ptr<TDocumentOptions> FLibraryDocument;
+
+    // Two strings, the alias and its target, added to the aliases of `registry`.
+    void ReadAlias(TNimboStyleDef& registry);
 };

@@ -21,7 +21,7 @@ enum : uint8_t {
 enum : uint8_t { kLineSolid = 0, kLineDotted = 1, kLineDashed = 2 };
 
 class TNimboLine : public TNimboDrawObject {
-public:
+  public:
     explicit TNimboLine(TNimboObject* owner);
     void Parse() override;
     void Translate() override;

@@ -13,7 +13,7 @@
 class TNimboText;
 
 class TNimboPinDisplay : public TNimboDrawObject {
-public:
+  public:
     explicit TNimboPinDisplay(TNimboObject* owner);
     void Parse() override;
 
@@ -22,15 +22,15 @@ public:
 };
 
 class TNimboPin : public TNimboDrawObject {
-public:
+  public:
     explicit TNimboPin(TNimboObject* owner);
     ~TNimboPin() override;
     void Parse() override;
     void Translate() override;
 
     int32_t FPinNum = 0;
-    std::string FPinName;  // the string of the `pinName` section's text
-    TPoint FPt;            // host units, relative to the symbol origin in a symbol definition
+    std::string FPinName;    // the string of the `pinName` section's text
+    TPoint FPt;              // host units, relative to the symbol origin in a symbol definition
     double FRotation = 0.0;  // degrees
     bool FIsFlipped = false;
     int32_t FPinLength = 30;  // host units
@@ -40,6 +40,6 @@ public:
     std::unique_ptr<TNimboText> FPinDes;  // the `pinDes` section's text; kept, not translated
     uint32_t FHostPin = 0;                // the host pin made by Translate
 
-private:
+  private:
     std::unique_ptr<TNimboText> ParseTextSection();
 };

@@ -8,7 +8,7 @@
 #include "reader/nimbo_object.h"
 
 class TNimboPoly : public TNimboDrawObject {
-public:
+  public:
     explicit TNimboPoly(TNimboObject* owner);
     void Parse() override;
     void Translate() override;

@@ -14,7 +14,7 @@
 // case; with duplicate names the definition registered first is found. Lookups go through a
 // hash index of the folded names, so finding a definition costs the same in any library size.
 class TNimboStyleDef : public TNimboObject {
-public:
+  public:
     struct TEntry {
         std::string Name;
         std::unique_ptr<TNimboObject> Definition;
@@ -36,7 +36,7 @@ public:
     // (alias, target name) pairs of the alias sections; kept, read by nobody.
     std::vector<std::pair<std::string, std::string>> FAliases;
 
-private:
+  private:
     // Folded name -> index into FDefinitions of its first registration.
     std::unordered_map<std::string, size_t> FIndex;
 };

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "reader/nimbo_object.h"
@@ -12,7 +13,7 @@
 class TNimboAttr;
 
 class TNimboSymbolDef : public TNimboObject {
-public:
+  public:
     explicit TNimboSymbolDef(TNimboObject* owner);
     ~TNimboSymbolDef() override;
 
@@ -29,4 +30,10 @@ public:
     // Drawing objects in file order; pins among them carry the kind name "Pin".
     std::vector<std::unique_ptr<TNimboObject>> FDrawing;
     std::vector<std::unique_ptr<TNimboAttr>> FAttrs;
+
+  private:
+    // Folded attribute name -> index in FAttrs of its first attribute; covers the first
+    // FIndexedAttrs attributes and is extended on lookup.
+    mutable std::unordered_map<std::string, size_t> FAttrIndex;
+    mutable size_t FIndexedAttrs = 0;
 };

@@ -10,7 +10,7 @@
 #include "reader/nimbo_object.h"
 
 class TNimboText : public TNimboDrawObject {
-public:
+  public:
     explicit TNimboText(TNimboObject* owner);
     void Parse() override;
     // One annotation per line of FText. Consumes FText, and lowers FPt by the font height per
@@ -19,14 +19,14 @@ public:
 
     // Lines are separated by a carriage return, optionally followed by a line feed.
     std::string FText;
-    TPoint FPt;      // anchor, host units
-    TPoint FExtent;  // width, height as read; not used
+    TPoint FPt;              // anchor, host units
+    TPoint FExtent;          // width, height as read; not used
     double FRotation = 0.0;  // degrees
     bool FIsFlipped = false;
     uint8_t FJustify = kJustifyLowerLeft;
     std::string FTextStyleRef;
 
-private:
+  private:
     std::string TakeFirstLine();
     void Justify();
 };

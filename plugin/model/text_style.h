@@ -12,14 +12,14 @@
 enum : uint8_t { kFontFamilySerif = 0, kFontFamilySanserif = 1, kFontFamilyOther = 2 };
 
 class TNimboFont : public TNimboObject {
-public:
+  public:
     explicit TNimboFont(TNimboObject* owner);
     void Parse() override;
 
     uint8_t FFontType = 0;    // 0 "Stroke", 1 any other word
     uint8_t FFontFamily = 0;  // kFontFamily...
     std::string FFontFace;
-    int32_t FFontHeight = 0;  // length in the import's units (host units in a schematic import)
+    int32_t FFontHeight = 0;   // length in the import's units (host units in a schematic import)
     int32_t FStrokeWidth = 0;  // length, as FFontHeight
     int32_t FFontWeight = 0;
     bool FFontItalic = false;
@@ -31,7 +31,7 @@ public:
 };
 
 class TNimboTextStyleDef : public TNimboObject {
-public:
+  public:
     explicit TNimboTextStyleDef(TNimboObject* owner);
     void Parse() override;
 

@@ -26,4 +26,7 @@ bool SameText(std::string_view a, std::string_view b);
 // The code of `word` in `table`, or nothing when the word is not listed.
 std::optional<uint8_t> LookupWord(std::string_view word, std::span<const TWordCode> table);
 
+// Sets `code` to the code of `word` in `table`; a word not listed leaves it unchanged.
+void ApplyWord(std::string_view word, std::span<const TWordCode> table, uint8_t& code);
+
 }  // namespace wordtab
