@@ -55,3 +55,7 @@ void SetModuleClient(IClient* client);
 // reloaded, shown and, in the text editor, its cursor moved to the top; otherwise the host
 // opens the file as a document of the kind it chooses and shows it. Nothing without a client.
 void OpenReportInHost(const std::string& path);
+
+namespace clientapi {
+using ::OpenReportInHost;
+}  // namespace clientapi
