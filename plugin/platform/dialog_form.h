@@ -59,6 +59,10 @@ struct TDialogControl {
     std::function<void(TDialogForm&, int32_t key)> OnKeyDown;
 };
 
+// A control at Left, Top of Width by Height pixels; the other settings at their defaults.
+TDialogControl MakeControl(TControlKind kind, std::string name, std::string caption, int32_t left,
+                           int32_t top, int32_t width, int32_t height);
+
 class TDialogForm {
   public:
     std::string Name;
