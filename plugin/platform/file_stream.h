@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -58,6 +59,15 @@ class TFileStream {
         byte = FBlock[FBlockPos];
         return true;
     }
+
+    // The bytes buffered from the position on (a new block is read when none are left); empty
+    // at end of file. For scanning in place; Skip() consumes what was used.
+    std::span<const uint8_t> Buffered() {
+        if (FBlockPos == FBlockLen && !FillBlock()) return {};
+        return {FBlock.data() + FBlockPos, FBlockLen - FBlockPos};
+    }
+    // Consumes n bytes of Buffered() (n at most its size).
+    void Skip(size_t n) { FBlockPos += n; }
 
     // Reads up to `count` bytes into `out`; returns how many were read (0 at end of file).
     size_t Read(void* out, size_t count);

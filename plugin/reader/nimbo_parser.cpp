@@ -56,22 +56,31 @@ std::string FoldCase(std::string_view text) {
     return folded;
 }
 
-// Compares an upper-case keyword with a word, folding the word's letters on the fly.
-int CompareFolded(std::string_view folded, std::string_view word) {
-    const size_t n = std::min(folded.size(), word.size());
-    for (size_t i = 0; i < n; ++i) {
-        const auto a = static_cast<unsigned char>(folded[i]);
-        const auto b = static_cast<unsigned char>(ToUpperAscii(word[i]));
-        if (a != b) return a < b ? -1 : 1;
+// A hash of the upper-cased word from its length and three of its bytes: cheap for every word,
+// and enough to spread the keywords (the index resolves collisions).
+size_t FoldedHash(std::string_view text) {
+    const size_t n = text.size();
+    if (n == 0) return 0;
+    uint32_t h = static_cast<uint32_t>(n);
+    h = h * 131 + static_cast<unsigned char>(ToUpperAscii(text[0]));
+    h = h * 131 + static_cast<unsigned char>(ToUpperAscii(text[n / 2]));
+    h = h * 131 + static_cast<unsigned char>(ToUpperAscii(text[n - 1]));
+    h = h * 131 + static_cast<unsigned char>(ToUpperAscii(text[(n * 3) / 4]));
+    return (h * 0x9E3779B1u) >> 12;
+}
+
+// Whether an upper-case keyword equals a word without regard to letter case.
+bool EqualFolded(std::string_view folded, std::string_view word) {
+    if (folded.size() != word.size()) return false;
+    for (size_t i = 0; i < word.size(); ++i) {
+        if (folded[i] != ToUpperAscii(word[i])) return false;
     }
-    if (folded.size() == word.size()) return 0;
-    return folded.size() < word.size() ? -1 : 1;
+    return true;
 }
 
 // Resolves the escapes of a quoted string's raw text.
-std::string Unescape(std::string_view raw) {
-    std::string out;
-    out.reserve(raw.size());
+void Unescape(std::string_view raw, std::string& out) {
+    out.clear();
     for (size_t i = 0; i < raw.size(); ++i) {
         if (raw[i] != '\\') {
             out.push_back(raw[i]);
@@ -106,7 +115,6 @@ std::string Unescape(std::string_view raw) {
         }
     }
     if (out.size() > TNimboParser::kMaxTokenLength) out.resize(TNimboParser::kMaxTokenLength);
-    return out;
 }
 
 }  // namespace
@@ -123,23 +131,40 @@ void TNimboParser::AddKeyword(std::string_view name, TKeywordInfo info) {
         FKeywords.begin(), FKeywords.end(), folded,
         [](const TKeyword& entry, const std::string& key) { return entry.Folded < key; });
     if (at != FKeywords.end() && at->Folded == folded) return;  // the first registration wins
+    FLongestKeyword = std::max(FLongestKeyword, folded.size());
+    if (!folded.empty()) FKeywordStarts[static_cast<unsigned char>(folded.front())] = true;
     FKeywords.insert(at, TKeyword{std::move(folded), info});
+    FSlots.clear();  // rebuilt at the next lookup
 }
 
 int32_t TNimboParser::FindKeyword(std::string_view word) const {
-    size_t low = 0;
-    size_t high = FKeywords.size();
-    while (low < high) {
-        const size_t mid = low + (high - low) / 2;
-        const int order = CompareFolded(FKeywords[mid].Folded, word);
-        if (order == 0) return FKeywords[mid].Info.Id;
-        if (order < 0) {
-            low = mid + 1;
-        } else {
-            high = mid;
-        }
+    // Numbers, the commonest words, fail here at once.
+    if (word.empty() || word.size() > FLongestKeyword ||
+        !FKeywordStarts[static_cast<unsigned char>(ToUpperAscii(word.front()))]) {
+        return tokUnknown;
     }
-    return tokUnknown;
+    if (FSlots.empty() && !FKeywords.empty()) BuildKeywordIndex();
+    if (FSlots.empty()) return tokUnknown;
+    for (size_t slot = FoldedHash(word) & FSlotMask;; slot = (slot + 1) & FSlotMask) {
+        const int32_t entry = FSlots[slot];
+        if (entry < 0) return tokUnknown;
+        const TKeyword& keyword = FKeywords[static_cast<size_t>(entry)];
+        if (EqualFolded(keyword.Folded, word)) return keyword.Info.Id;
+    }
+}
+
+// An open-addressing index over the sorted table, at most a quarter full, so that a lookup
+// costs one hash of the word and about one comparison.
+void TNimboParser::BuildKeywordIndex() const {
+    size_t size = 16;
+    while (size < FKeywords.size() * 4) size *= 2;
+    FSlots.assign(size, -1);
+    FSlotMask = size - 1;
+    for (size_t i = 0; i < FKeywords.size(); ++i) {
+        size_t slot = FoldedHash(FKeywords[i].Folded) & FSlotMask;
+        while (FSlots[slot] >= 0) slot = (slot + 1) & FSlotMask;
+        FSlots[slot] = static_cast<int32_t>(i);
+    }
 }
 
 void TNimboParser::PollAbort() {
@@ -147,12 +172,20 @@ void TNimboParser::PollAbort() {
     if (platform::TakeAbortRequest() && platform::AskAbortQuestion()) FAborted = true;
 }
 
-char TNimboParser::ReadChar() {
+inline char TNimboParser::ReadChar() {
     if (--FPollCountdown == 0) PollAbort();
     uint8_t byte;
     if (ReadByte(byte)) FCurrentChar = static_cast<char>(byte);
     FEof = Position() >= Size();
     return FCurrentChar;
+}
+
+// NextIsLineEnd when the next byte is a blank needs a scan ahead; the callers that only
+// consume blanks or stop at them take the blank with ReadChar instead, which ends in the same
+// state: the blanks are passed either way and the line end is met right after them.
+inline bool TNimboParser::NextIsBlank() {
+    uint8_t next;
+    return PeekByte(next) && next == ' ';
 }
 
 // Gives the last byte back to the stream. Once it is unread the file has not been read to its
@@ -200,7 +233,9 @@ int32_t TNimboParser::NextToken() {
 int32_t TNimboParser::ScanToken(TTerminators terminators) {
     char c = ' ';
     while (c == ' ' && !FEof) {
-        if (NextIsLineEnd()) {
+        if (NextIsBlank()) {
+            SkipBlankRun();
+        } else if (NextIsLineEnd()) {
             SkipLine();
         } else {
             c = ReadChar();
@@ -215,37 +250,90 @@ int32_t TNimboParser::ScanToken(TTerminators terminators) {
     return FTokenId = FindKeyword(FTokenText);
 }
 
+// Reads the run of blanks ahead in one go (as one ReadChar per blank would).
+void TNimboParser::SkipBlankRun() {
+    for (;;) {
+        const std::span<const uint8_t> bytes = Buffered();
+        size_t run = 0;
+        while (run < bytes.size() && bytes[run] == ' ') ++run;
+        if (run == 0) return;
+        Consumed(run, ' ');
+        if (run < bytes.size()) return;
+    }
+}
+
+// Books n bytes consumed in place (as n ReadChar calls would): the current character, Eof and
+// the abort poll.
+void TNimboParser::Consumed(size_t n, uint8_t last) {
+    Skip(n);
+    FCurrentChar = static_cast<char>(last);
+    FEof = Position() >= Size();
+    if (n >= FPollCountdown) {
+        PollAbort();
+    } else {
+        FPollCountdown -= static_cast<uint32_t>(n);
+    }
+}
+
+inline void TNimboParser::AppendCut(std::string& text, std::span<const uint8_t> bytes) {
+    const size_t room = kMaxTokenLength - std::min(text.size(), kMaxTokenLength);
+    const size_t n = std::min(room, bytes.size());
+    text.append(reinterpret_cast<const char*>(bytes.data()), n);
+}
+
+// The opening quote has been read. Reads up to and including the closing quote: a quote right
+// after a backslash (escaped or not) belongs to the string. The file may end inside it.
 int32_t TNimboParser::ScanString() {
     FScratch.clear();
-    // An opening quote that was the file's last byte opens an empty string.
-    if (!FEof) {
-        char previous = '"';
-        char c = ReadChar();
-        while (!(c == '"' && previous != '\\')) {
-            if (FScratch.size() < kMaxTokenLength) FScratch.push_back(c);
-            if (FEof) break;  // the file ends inside the string: keep what was read
-            previous = c;
-            c = ReadChar();
-        }
+    uint8_t previous = '"';
+    bool closed = FEof;  // an opening quote that was the file's last byte opens an empty string
+    while (!closed) {
+        const std::span<const uint8_t> bytes = Buffered();
+        if (bytes.empty()) break;
+        size_t i = 0;
+        while (i < bytes.size() && !(bytes[i] == '"' && previous != '\\')) previous = bytes[i++];
+        closed = i < bytes.size();
+        AppendCut(FScratch, bytes.first(i));
+        const size_t used = closed ? i + 1 : i;  // the closing quote is consumed
+        Consumed(used, bytes[used - 1]);
     }
-    FTokenText = Unescape(FScratch);
+    Unescape(FScratch, FTokenText);
     return tokString;
 }
 
+// `c` is the word's first byte, already read. A word runs up to a terminator; a line end
+// after it is left for the next token, a parenthesis is given back to become the next token,
+// any other terminator is consumed.
 void TNimboParser::ScanWord(char c, TTerminators terminators) {
     const std::array<bool, 256>& ends =
         terminators == TTerminators::Word ? kWordTerminators : kNumberTerminators;
-    auto isTerminator = [&ends](char ch) { return ends[static_cast<unsigned char>(ch)]; };
+    auto isTerminator = [&ends](uint8_t ch) { return ends[ch]; };
 
     FTokenText.clear();
-    while (!isTerminator(c) && !FEof) {
-        if (FTokenText.size() < kMaxTokenLength) FTokenText.push_back(c);
-        c = NextIsLineEnd() ? ' ' : ReadChar();
+    if (isTerminator(static_cast<uint8_t>(c))) return;  // the empty word; c is consumed
+    FTokenText.push_back(c);
+    if (FEof) return;
+
+    // The run of word bytes that follows, block by block.
+    for (;;) {
+        const std::span<const uint8_t> bytes = Buffered();
+        if (bytes.empty()) return;
+        size_t run = 0;
+        while (run < bytes.size() && !isTerminator(bytes[run])) ++run;
+        if (run > 0) {
+            AppendCut(FTokenText, bytes.first(run));
+            Consumed(run, bytes[run - 1]);
+            if (FEof) return;  // the word ends the file
+        }
+        if (run < bytes.size()) break;
     }
-    if (c == '(' || c == ')') {
-        StepBack();  // the parenthesis is the next token
-    } else if (!isTerminator(c) && FTokenText.size() < kMaxTokenLength) {
-        FTokenText.push_back(c);  // the word's last byte was the file's last byte
+
+    // The terminator after the word.
+    if (NextIsBlank()) {
+        ReadChar();
+    } else if (!NextIsLineEnd()) {
+        const char end = ReadChar();
+        if (end == '(' || end == ')') StepBack();
     }
 }
 

@@ -26,7 +26,9 @@
 // Aborted(). No system call is made per byte.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -94,11 +96,15 @@ class TNimboParser : public platform::TFileStream {
     char ReadChar();
     void StepBack();
     bool NextIsLineEnd() { return PeekChar() == '\r'; }
+    bool NextIsBlank();
     void PollAbort();
     int32_t ScanToken(TTerminators terminators);
     int32_t ScanString();
     void ScanWord(char first, TTerminators terminators);
-    int32_t LookUp(const std::string& text) const;
+    void BuildKeywordIndex() const;
+    void Consumed(size_t n, uint8_t last);
+    void SkipBlankRun();
+    static void AppendCut(std::string& text, std::span<const uint8_t> bytes);
 
     struct TKeyword {
         std::string Folded;  // upper case
@@ -112,6 +118,10 @@ class TNimboParser : public platform::TFileStream {
     std::string FTokenText;
     int32_t FTokenId = tokUnknown;
     std::vector<TKeyword> FKeywords;  // sorted by Folded
+    size_t FLongestKeyword = 0;
+    std::array<bool, 256> FKeywordStarts{};  // upper-cased first bytes of the keywords
+    mutable std::vector<int32_t> FSlots;     // hash index into FKeywords, -1 = free
+    mutable size_t FSlotMask = 0;
     uint32_t FPollCountdown = kAbortPollInterval;
     std::string FScratch;  // raw text of a quoted string
 };
