@@ -30,11 +30,19 @@ void CutUtf8(std::string& text, size_t limit) {
 }  // namespace
 
 std::string SafeFileStem(std::string_view name) {
+    const size_t start = name.find_first_not_of(". ");
+    name.remove_prefix(start == std::string_view::npos ? name.size() : start);
     std::string stem;
     stem.reserve(name.size());
-    for (char c : name) stem += IsUnsafe(static_cast<unsigned char>(c)) ? '_' : c;
-    const auto trimmedAtStart = stem.find_first_not_of(". ");
-    stem.erase(0, trimmedAtStart == std::string::npos ? stem.size() : trimmedAtStart);
+    char previous = '\0';
+    for (char c : name) {
+        const char original = c;
+        if (IsUnsafe(static_cast<unsigned char>(c))) c = '_';
+        // No "..": the second of two dots becomes "_".
+        if (c == '.' && previous == '.') c = '_';
+        previous = original;
+        stem += c;
+    }
     CutUtf8(stem, kMaxStemBytes);
     while (!stem.empty() && (stem.back() == '.' || stem.back() == ' ')) stem.pop_back();
     return stem.empty() ? "document" : stem;

@@ -8,10 +8,11 @@
 
 namespace qelsch {
 
-// A file name stem made from a document name (already UTF-8): path separators, characters that
-// file systems reject ( : * ? " < > | ) and control characters become "_"; leading dots and
-// blanks and trailing dots and blanks go; at most 120 bytes (cut on a character boundary);
-// "document" when nothing is left. The result never contains "/" or "\" and never is "." or "..".
+// A file name stem made from a document name (already UTF-8): leading dots and blanks go; path
+// separators, characters that file systems reject ( : * ? " < > | ) and control characters
+// become "_", and so does a dot that follows a dot; at most 120 bytes (cut on a character
+// boundary); trailing dots and blanks go; "document" when nothing is left. The result never
+// contains a slash, a backslash or "..", and never starts with a dot.
 std::string SafeFileStem(std::string_view name);
 
 // Hands out file names unique in one folder, without regard to letter case: the first request

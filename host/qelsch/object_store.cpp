@@ -12,11 +12,11 @@ void Erase(std::vector<SchHandle>& list, SchHandle handle) {
     list.erase(std::remove(list.begin(), list.end(), handle), list.end());
 }
 
-// A host-made unique id for a new part: eight capital letters derived from its handle, so that
-// the same session gives the same ids.
-std::string MakeUniqueId(SchHandle handle) {
+// A host-made unique id for a new part: eight capital letters counting the parts made, so that
+// the same calls give the same ids.
+std::string MakeUniqueId(uint32_t serial) {
     std::string id(8, 'A');
-    uint32_t value = handle;
+    uint32_t value = serial;
     for (size_t i = id.size(); i-- > 0;) {
         id[i] = static_cast<char>('A' + value % 26);
         value /= 26;
@@ -34,7 +34,7 @@ SchHandle ObjectStore::CreateObject(uint8_t kind) {
     if (handle == 0) return 0;
     object->handle = handle;
     if (auto* part = object->As<Part>()) {
-        part->uniqueId = MakeUniqueId(handle);
+        part->uniqueId = MakeUniqueId(++FPartSerial);
         part->designatorField = CreateOwnedText(handle, kNewDesignatorText, false);
         part->commentField = CreateOwnedText(handle, "", false);
         part->sheetFileNameField = CreateOwnedText(handle, "", true);
@@ -220,6 +220,7 @@ void ObjectStore::Clear() {
     FTable.Clear();
     FDocuments.clear();
     FCurrentDocument = 0;
+    FPartSerial = 0;
 }
 
 }  // namespace qelsch

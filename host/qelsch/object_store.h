@@ -75,6 +75,7 @@ class ObjectStore {
     HandleTable FTable;
     std::vector<SchHandle> FDocuments;  // open documents in creation order
     SchHandle FCurrentDocument = 0;
+    uint32_t FPartSerial = 0;  // parts made since the store was cleared
 };
 
 }  // namespace qelsch
