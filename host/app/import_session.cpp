@@ -58,6 +58,14 @@ int CheckInputFile(const fs::path& file, std::ostream& err) {
     return kExitOk;
 }
 
+// Files of the format end their lines in CR LF; the reader takes a lone line feed where a token
+// should start for an empty word, so a file whose first line ends in LF only fails validation.
+bool FirstLineEndsInLineFeedOnly(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::string line;
+    return std::getline(in, line) && !in.eof() && (line.empty() || line.back() != '\r');
+}
+
 // A private folder in the system's temporary folder, removed with everything in it.
 class TTemporaryFolder {
   public:
@@ -218,6 +226,9 @@ int RunImport(const TImportJob& job, std::ostream& out, std::ostream& err) {
     if (!valid) {
         err << "zorvan-import: " << job.File.string() << ": not a ZORVAN ASCII " << kind
             << " file (the report says why)\n";
+        if (FirstLineEndsInLineFeedOnly(file))
+            err << "zorvan-import: its lines end in a line feed only; files of the format end "
+                   "them in a carriage return and a line feed\n";
         return kExitNotThisFormat;
     }
     if (!counts) {
