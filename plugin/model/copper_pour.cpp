@@ -167,8 +167,29 @@ void TNimboCopperPour::Parse() {
 }
 
 void TNimboCopperPour::ReadIslandRemoval() {
-    const auto mode = wordtab::LookupWord(ReadString(), kIslandRemovals);
-    if (!mode) return;
+    // Files write the mode as a word, "(islandRemoval Area 25)", and also as a group,
+    // "(islandRemoval (area 4.064e+006))". Reading a word where the group opens would take its
+    // "(" as the word and lose count of the nesting for the rest of the file.
+    if (FParser->PeekChar() == '(') {
+        ReadGroupInPlace(*this, [this](int32_t) { return SetIslandRemoval(FParser->TokenText()); });
+        return;
+    }
+    SetIslandRemoval(ReadString());
+}
+
+bool TNimboCopperPour::SetIslandRemoval(const std::string& word) {
+    const auto mode = wordtab::LookupWord(word, kIslandRemovals);
+    if (!mode) return false;
     FIslandRemoval = *mode;
-    if (FIslandRemoval == irArea) FIslandRemovalValue = ReadString();
+    if (FIslandRemoval == irArea) FIslandRemovalValue = ReadAreaText();
+    return true;
+}
+
+std::string TNimboCopperPour::ReadAreaText() {
+    // The area is a number, often with an exponent ("4.064e+006"): it is scanned as a number
+    // so that the "+" does not end it, and kept as written. A missing value leaves the
+    // group's ")" to the loop.
+    if (FParser->PeekChar() == ')') return std::string();
+    FParser->ReadFloat();
+    return FParser->TokenText();
 }

@@ -87,4 +87,8 @@ class TNimboCopperPour : public TNimboDrawObject {
 
   private:
     void ReadIslandRemoval();
+    // Sets the mode named by `word` (and reads the area after "Area"); false for no mode word.
+    bool SetIslandRemoval(const std::string& word);
+    // The area value as the file writes it (no unit conversion).
+    std::string ReadAreaText();
 };
