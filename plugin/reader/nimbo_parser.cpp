@@ -281,18 +281,28 @@ inline void TNimboParser::AppendCut(std::string& text, std::span<const uint8_t> 
     text.append(reinterpret_cast<const char*>(bytes.data()), n);
 }
 
-// The opening quote has been read. Reads up to and including the closing quote: a quote right
-// after a backslash (escaped or not) belongs to the string. The file may end inside it.
+// The opening quote has been read. Reads up to and including the closing quote: a quote that
+// a backslash escapes belongs to the string, and a backslash escaped by another backslash
+// escapes nothing, as Unescape reads them (so "R:\\" is the text R:\ and ends at its quote).
+// The file may end inside the string.
 int32_t TNimboParser::ScanString() {
     FScratch.clear();
-    uint8_t previous = '"';
-    bool closed = FEof;  // an opening quote that was the file's last byte opens an empty string
+    bool escaped = false;  // the byte before was an escaping backslash
+    bool closed = FEof;    // an opening quote that was the file's last byte opens an empty string
     while (!closed) {
         const std::span<const uint8_t> bytes = Buffered();
         if (bytes.empty()) break;
         size_t i = 0;
-        while (i < bytes.size() && !(bytes[i] == '"' && previous != '\\')) previous = bytes[i++];
-        closed = i < bytes.size();
+        for (; i < bytes.size(); ++i) {
+            if (escaped) {
+                escaped = false;
+            } else if (bytes[i] == '\\') {
+                escaped = true;
+            } else if (bytes[i] == '"') {
+                closed = true;
+                break;
+            }
+        }
         AppendCut(FScratch, bytes.first(i));
         const size_t used = closed ? i + 1 : i;  // the closing quote is consumed
         Consumed(used, bytes[used - 1]);

@@ -10,6 +10,14 @@
 // - number characters (ReadInteger/ReadFloat): + , - . 0-9 A-Z a-z and the codes 0 and
 //   128-255; so "/", "_", "!" and "?" end a number although they belong to words.
 //
+// Quoted strings: the text between the quotes, escapes resolved (\" quote, \\ backslash,
+// \f \n \r, \t a vertical tab; any other escaped character is dropped with its backslash), cut
+// to 255 bytes. A quote escaped by a backslash belongs to the string; a backslash escaped by
+// another one escapes nothing, so "R:\\" is the text R:\ and the quote after it closes it.
+//
+// Keywords are compared without regard to ASCII letter case; the lookup goes through a hash
+// index over the sorted table (a number never costs more than a glance at its first byte).
+//
 // End of file:
 // - Eof() is set as soon as the last byte has been read, not on an attempt to read past it.
 //   When the reader steps back (after a word that ends at a parenthesis, or after a run of line
