@@ -51,7 +51,12 @@ bool TFileStream::FillBlock() {
     do {
         got = ::pread(FHandle, FBlock.data(), FBlock.size(), start);
     } while (got < 0 && errno == EINTR);
-    if (got <= 0) return false;
+    if (got <= 0) {
+        // The file got shorter since it was opened, or cannot be read any more: it ends here,
+        // so that readers waiting for the end see it.
+        FSize = start;
+        return false;
+    }
     FBlockStart = start;
     FBlockLen = static_cast<size_t>(got);
     FBlockPos = 0;

@@ -1,6 +1,7 @@
 #include "platform/file_stream.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <string>
 
@@ -49,6 +50,20 @@ TEST(FileStream, SeekAndBlockRead) {
     EXPECT_EQ(stream.Position(), 0);
     stream.Seek(100);  // clamped to the end
     EXPECT_EQ(stream.Position(), 10);
+}
+
+// A file cut short by another writer while it is read ends where its bytes end.
+TEST(FileStream, FileTruncatedWhileReadEndsThere) {
+    TTempFile file(std::string(100, 'x'));
+    platform::TFileStream stream(file.Path(), 16);
+    uint8_t byte = 0;
+    ASSERT_TRUE(stream.ReadByte(byte));
+    ASSERT_EQ(::truncate(file.Path().c_str(), 40), 0);
+    int read = 1;
+    while (stream.ReadByte(byte)) ++read;
+    EXPECT_EQ(read, 40);
+    EXPECT_EQ(stream.Size(), 40);
+    EXPECT_EQ(stream.Position(), stream.Size());
 }
 
 TEST(FileStream, OpenErrors) {
