@@ -44,6 +44,7 @@ TEscapeAsInterrupt::TEscapeAsInterrupt() {
     struct termios escape = gSavedTerminal;
     escape.c_cc[VQUIT] = 27;
     escape.c_lflag |= ISIG;
+    escape.c_lflag &= ~static_cast<tcflag_t>(ECHOCTL);  // no "^[" echoed over the dialog
 
     struct sigaction forward {};
     forward.sa_handler = ForwardQuitAsInterrupt;
@@ -65,32 +66,22 @@ TEscapeAsInterrupt::~TEscapeAsInterrupt() {
     sigaction(SIGINT, &gSavedInterrupt, nullptr);
 }
 
-std::optional<uintmax_t> OpenFilePosition(const fs::path& file) {
-    std::error_code error;
-    fs::path wanted = fs::canonical(file, error);
-    if (error) return std::nullopt;
-    int lastDescriptor = -1;
-    for (const auto& entry : fs::directory_iterator("/proc/self/fd", error)) {
-        fs::path target = fs::read_symlink(entry.path(), error);
-        if (error || target != wanted) continue;
-        int descriptor = std::stoi(entry.path().filename().string());
-        if (descriptor > lastDescriptor) lastDescriptor = descriptor;
-    }
-    if (lastDescriptor < 0) return std::nullopt;
-    std::ifstream info("/proc/self/fdinfo/" + std::to_string(lastDescriptor));
+std::optional<uintmax_t> BytesReadByProcess() {
+    std::ifstream io("/proc/self/io");
     std::string key;
-    uintmax_t position = 0;
-    while (info >> key) {
-        if (key == "pos:" && info >> position) return position;
+    uintmax_t count = 0;
+    while (io >> key) {
+        if (key == "rchar:" && io >> count) return count;
     }
     return std::nullopt;
 }
 
 TReadProgress::TReadProgress(const fs::path& file, bool terminal, std::ostream& out)
-    : FFile(file), FName(file.filename().string()), FOut(out) {
+    : FName(file.filename().string()), FOut(out) {
     std::error_code error;
     FSize = fs::file_size(file, error);
     if (!terminal || error || FSize == 0) return;
+    FStartCount = BytesReadByProcess().value_or(0);
     FThread = std::thread([this] { Watch(); });
 }
 
@@ -103,15 +94,16 @@ TReadProgress::~TReadProgress() {
 void TReadProgress::Watch() {
     using namespace std::chrono;
     const auto start = steady_clock::now();
-    uintmax_t lastPosition = 0;
+    uintmax_t lastCount = FStartCount;
     int lastPercent = -1;
     while (!FStop) {
         std::this_thread::sleep_for(milliseconds(100));
         if (steady_clock::now() - start < milliseconds(500)) continue;
-        std::optional<uintmax_t> position = OpenFilePosition(FFile);
-        if (!position || *position == lastPosition) continue;
-        lastPosition = *position;
-        int percent = static_cast<int>(std::min<uintmax_t>(100, lastPosition * 100 / FSize));
+        std::optional<uintmax_t> count = BytesReadByProcess();
+        if (!count || *count == lastCount) continue;
+        lastCount = *count;
+        uintmax_t read = lastCount - std::min(lastCount, FStartCount);
+        int percent = static_cast<int>(std::min<uintmax_t>(100, read / (FSize / 100 + 1)));
         if (percent == lastPercent) continue;
         lastPercent = percent;
         FOut << "\rReading " << FName << "  " << percent << "%" << std::flush;

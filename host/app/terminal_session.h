@@ -27,9 +27,10 @@ class TEscapeAsInterrupt {
 };
 
 // While alive, and only when `out` is a terminal, shows how far the module has read `file`: a
-// thread looks at the read position of the process's descriptors open on that file a few times
-// a second and, once the read has lasted half a second, writes "Reading NAME  NN%" on one line.
-// Nothing is written while the position stands still (a dialog may be waiting).
+// thread compares the bytes this process has read since the start with the file's size a few
+// times a second (the module reads at explicit offsets, so no descriptor position moves) and,
+// once the read has lasted half a second, writes "Reading NAME  NN%" on one line. Nothing is
+// written while the count stands still (a dialog may be waiting).
 class TReadProgress {
   public:
     TReadProgress(const std::filesystem::path& file, bool terminal, std::ostream& out);
@@ -40,17 +41,17 @@ class TReadProgress {
   private:
     void Watch();
 
-    std::filesystem::path FFile;
     std::string FName;
     uintmax_t FSize = 0;
+    uintmax_t FStartCount = 0;
     std::ostream& FOut;
     std::atomic<bool> FStop{false};
     bool FShown = false;
     std::thread FThread;
 };
 
-// The read position of the last-opened descriptor of this process on `file`; nullopt when the
-// file is not open.
-std::optional<uintmax_t> OpenFilePosition(const std::filesystem::path& file);
+// The bytes this process has read so far (the kernel's count, files and terminals alike);
+// nullopt when the system does not say.
+std::optional<uintmax_t> BytesReadByProcess();
 
 }  // namespace app
