@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <limits>
 
-#include "command_parameters.h"
 #include "font_metric.h"
 #include "object_store.h"
 
@@ -77,20 +76,6 @@ Box PortBox(const Port& port) {
     return {x, y - kPortHalfHeight, x + port.width, y + kPortHalfHeight};
 }
 
-// The component a part names: the first one, in document and component order, whose name
-// equals the part's library reference without regard to letter case.
-const LibraryComponent* FindLibraryComponent(const ObjectStore& store, std::string_view name) {
-    for (SchHandle documentHandle : store.Documents()) {
-        const Document* document = store.FindDocument(documentHandle);
-        if (!document || document->kind != DocumentKind::Library) continue;
-        for (SchHandle componentHandle : document->components) {
-            const LibraryComponent* component = store.FindComponent(componentHandle);
-            if (component && SameWord(component->name, name)) return component;
-        }
-    }
-    return nullptr;
-}
-
 std::optional<Box> ObjectBox(const ObjectStore& store, const SchObject& object);
 
 // A box in the component's frame carried onto the sheet as the part is placed: turned by its
@@ -108,7 +93,7 @@ Box PlaceBox(const Box& local, const Part& part) {
 
 Box PartBox(const ObjectStore& store, const Part& part) {
     const Box fallback = Box::Around(part.location.x, part.location.y, kPartFallbackHalfSize);
-    const LibraryComponent* component = FindLibraryComponent(store, part.libReference);
+    const LibraryComponent* component = store.FindComponentByName(part.libReference);
     if (!component || part.currentPartId < 1 ||
         static_cast<size_t>(part.currentPartId) > component->parts.size()) {
         return fallback;

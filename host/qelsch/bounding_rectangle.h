@@ -24,9 +24,10 @@ struct Rect {
 inline constexpr int32_t kPartFallbackHalfSize = 10;
 
 // The extent of an object; nullopt for a kind without geometry. A part's extent is the union of
-// the graphics of the library component part it names (looked up in the store's library
-// documents), placed with the part's location, orientation and mirror; when the component is
-// not found, a box of kPartFallbackHalfSize around its location.
+// the normal-mode graphics of the library component part it names (the first component made in
+// an open library whose name equals the part's library reference without regard to case), placed
+// with the part's location, orientation and mirror; when the component is not found, a box of
+// kPartFallbackHalfSize around its location.
 std::optional<Rect> ObjectBoundingRectangle(const ObjectStore& store, const SchObject& object);
 
 }  // namespace qelsch

@@ -8,6 +8,14 @@
 namespace qelsch {
 namespace {
 
+std::string LowerAscii(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return lower;
+}
+
 void Erase(std::vector<SchHandle>& list, SchHandle handle) {
     list.erase(std::remove(list.begin(), list.end(), handle), list.end());
 }
@@ -153,7 +161,13 @@ SchHandle ObjectStore::CreateDocument(DocumentKind kind, std::string_view name,
 bool ObjectStore::CloseDocument(SchHandle handle) {
     Document* document = FindDocument(handle);
     if (!document) return false;
-    for (SchHandle object : std::vector<SchHandle>(document->objects)) DestroyObject(object);
+    for (SchHandle object : document->objects) {
+        if (SchObject* found = FindObject(object)) {
+            found->container = 0;  // the whole list goes at once
+            DestroyObject(object);
+        }
+    }
+    document->objects.clear();
     for (SchHandle component : std::vector<SchHandle>(document->components)) {
         DestroyComponent(component);
     }
@@ -199,9 +213,19 @@ SchHandle ObjectStore::CreateComponent(SchHandle documentHandle, std::string_vie
     made->name = name;
     made->parts.emplace_back();
     document->components.push_back(handle);
+    FComponentsByName[LowerAscii(name)].push_back(handle);
     document->editor = LibraryEditorState{handle, 0, DisplayMode::Normal};
     document->libraryOptions.currentComponent = handle;
     return handle;
+}
+
+const LibraryComponent* ObjectStore::FindComponentByName(std::string_view name) const {
+    const auto found = FComponentsByName.find(LowerAscii(name));
+    if (found == FComponentsByName.end()) return nullptr;
+    for (SchHandle handle : found->second) {
+        if (const LibraryComponent* component = FindComponent(handle)) return component;
+    }
+    return nullptr;
 }
 
 SchHandle ObjectStore::CreateIterator(SchHandle documentHandle, uint8_t kind) {
@@ -221,6 +245,7 @@ void ObjectStore::Clear() {
     FDocuments.clear();
     FCurrentDocument = 0;
     FPartSerial = 0;
+    FComponentsByName.clear();
 }
 
 }  // namespace qelsch

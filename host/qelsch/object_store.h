@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "SchAPI.h"
@@ -52,6 +53,9 @@ class ObjectStore {
     LibraryComponent* FindComponent(SchHandle component) const {
         return FTable.Find<LibraryComponent>(component);
     }
+    // The first component made (in any open library) whose name equals `name` without regard to
+    // ASCII letter case; null when there is none.
+    const LibraryComponent* FindComponentByName(std::string_view name) const;
     // Frees every object of a part (used when a part is removed).
     void DestroyPartObjects(ComponentPart& part);
 
@@ -76,6 +80,8 @@ class ObjectStore {
     std::vector<SchHandle> FDocuments;  // open documents in creation order
     SchHandle FCurrentDocument = 0;
     uint32_t FPartSerial = 0;  // parts made since the store was cleared
+    // Components by lower-cased name, in creation order (freed ones are skipped on lookup).
+    std::unordered_map<std::string, std::vector<SchHandle>> FComponentsByName;
 };
 
 }  // namespace qelsch

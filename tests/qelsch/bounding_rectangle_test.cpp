@@ -118,6 +118,19 @@ TEST_F(BoundingRectangleTest, PartCoversItsLibraryPartPlacedWithOrientationAndMi
     }
 }
 
+TEST_F(BoundingRectangleTest, TheFirstComponentOfAnOpenLibraryWins) {
+    MakeLibrary();
+    const SchHandle first = SchAPI_GetCurrentDocumentHandle();
+    const SchHandle second = NewLibrary("Second");
+    CreateComponent(second, "Nand2");
+    AddLine(second, 0, 0, 5, 5);
+    EXPECT_EQ(Extent(PlacePart("NAND2", 1, 0, 0)), (Rect{100, 100, 150, 130}));
+    editor().CloseDocument(first);
+    EXPECT_EQ(Extent(PlacePart("NAND2", 1, 0, 0)), (Rect{100, 100, 105, 105}));
+    editor().CloseDocument(second);
+    EXPECT_EQ(Extent(PlacePart("NAND2", 1, 0, 0)), (Rect{90, 90, 110, 110}));
+}
+
 TEST_F(BoundingRectangleTest, PartWithoutAnyLibraryGetsTheFallbackBox) {
     EXPECT_EQ(Extent(PlacePart("NAND2", 1, 0, 0, -5, 7)), (Rect{-15, -3, 5, 17}));
 }
