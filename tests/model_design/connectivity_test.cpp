@@ -8,9 +8,9 @@
 namespace design_test {
 namespace {
 
+using qelsch::SchPoint;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
-using qelsch::SchPoint;
 
 std::string Sheet(std::string_view objects) {
     return "(schDesignHeader (workspaceSize 10000 8000))\n(sheet \"S1\"\n" + std::string(objects) +
@@ -42,7 +42,8 @@ struct BusEntryCase {
 TEST_F(Connectivity, WireEndsOnBusEntriesArePulledBackAndJoinedAt45Degrees) {
     const std::vector<BusEntryCase> cases = {
         {"horizontal",
-         "(busEntry (busNameRef \"B\") (pt 1000 2000))" + Wire("A", "(pt 1000 2000) (pt 3000 2000)"),
+         "(busEntry (busNameRef \"B\") (pt 1000 2000))" +
+             Wire("A", "(pt 1000 2000) (pt 3000 2000)"),
          {{110, 200}, {300, 200}},
          {{{100, 190}, {110, 200}}}},
         {"right lead",
@@ -62,7 +63,8 @@ TEST_F(Connectivity, WireEndsOnBusEntriesArePulledBackAndJoinedAt45Degrees) {
          "(busEntry (pt 5000 5000))" + Wire("A", "(pt 0 0) (pt 1000 0)"),
          {{0, 0}, {100, 0}},
          {}},
-        {"ends coincide on a bus entry", "(busEntry (pt 500 500))" + Wire("A", "(pt 500 500) (pt 500 500)"),
+        {"ends coincide on a bus entry",
+         "(busEntry (pt 500 500))" + Wire("A", "(pt 500 500) (pt 500 500)"),
          {{50, 50}, {50, 50}},
          {}},
     };
@@ -127,7 +129,8 @@ TEST_F(Connectivity, BusKeepsEveryVertexAndJunctionItsPoint) {
                                     ("(bus \"LONG\" " + points + ")") + "(junction (pt 500 700))");
     const auto buses = Objects<qelsch::Bus>(sheet);
     ASSERT_EQ(buses.size(), 2u);
-    EXPECT_THAT(buses[0]->vertices, ElementsAre(SchPoint{0, 0}, SchPoint{100, 0}, SchPoint{100, 100}));
+    EXPECT_THAT(buses[0]->vertices,
+                ElementsAre(SchPoint{0, 0}, SchPoint{100, 0}, SchPoint{100, 100}));
     EXPECT_EQ(buses[0]->lineWidth, 2);
     EXPECT_EQ(buses[1]->vertices.size(), 60u);
     const auto junctions = Objects<qelsch::Junction>(sheet);
@@ -151,28 +154,56 @@ TEST_F(Connectivity, PortsTakeShapeWidthAndPlaceFromTypeDirectionAndWires) {
     const std::vector<PortCase> cases = {
         {"one pin horizontal",
          "(port (pt 1000 1000) (netNameRef \"P\") (portType PLAIN_SGL_HORZ))",
-         {100, 100}, 0, 30, {}, "Default port width of 30 used."},
+         {100, 100},
+         0,
+         30,
+         {},
+         "Default port width of 30 used."},
         {"lower-case type word",
          "(port (pt 1000 1000) (netNameRef \"P\") (portType plain_sgl_horz))",
-         {100, 100}, 0, 30, {}, "Default port width of 30 used."},
-        {"two pins reaching the near wire", leftAngle + Wire("A", "(pt 400 1000) (pt 0 1000)"),
-         {40, 100}, 2, 60, {{{40, 100}, {0, 100}}}, ""},
-        {"two pins, wire too far", leftAngle + Wire("A", "(pt -200 1000) (pt -600 1000)"),
-         {70, 100}, 2, 30, {{{-20, 100}, {-60, 100}}}, ""},
+         {100, 100},
+         0,
+         30,
+         {},
+         "Default port width of 30 used."},
+        {"two pins reaching the near wire",
+         leftAngle + Wire("A", "(pt 400 1000) (pt 0 1000)"),
+         {40, 100},
+         2,
+         60,
+         {{{40, 100}, {0, 100}}},
+         ""},
+        {"two pins, wire too far",
+         leftAngle + Wire("A", "(pt -200 1000) (pt -600 1000)"),
+         {70, 100},
+         2,
+         30,
+         {{{-20, 100}, {-60, 100}}},
+         ""},
         {"vertical two pins",
          "(port (pt 2000 2000) (netNameRef \"V\") (portType RIGHTANGLE_DBL_VERT))" +
              Wire("V", "(pt 2000 2500) (pt 2000 4000)"),
-         {200, 200}, 5, 50, {{{200, 250}, {200, 400}}}, ""},
+         {200, 200},
+         5,
+         50,
+         {{{200, 250}, {200, 400}}},
+         ""},
         {"one pin vertical, approximated",
          "(port (pt 3000 3000) (netNameRef \"Q\") (portType PLAIN_SGL_VERT) (rotation 270))",
-         {305, 290}, 4, 20,
+         {305, 290},
+         4,
+         20,
          {{{300, 300}, {302, 300}}, {{305, 290}, {302, 290}}, {{302, 290}, {302, 300}}},
          "ZORVAN Port will be approximated with a port and additional wires."},
         {"a wire differing in letter case ends the search",
          "(port (pt 1000 1000) (netNameRef \"a\") (portType PLAIN_DBL_HORZ))" +
-             Wire("A", "(pt 1500 1000) (pt 1800 1000)") + Wire("a", "(pt 1200 1000) (pt 1300 1000)"),
-         {100, 100}, 0, 30,
-         {{{150, 100}, {180, 100}}, {{120, 100}, {130, 100}}}, ""},
+             Wire("A", "(pt 1500 1000) (pt 1800 1000)") +
+             Wire("a", "(pt 1200 1000) (pt 1300 1000)"),
+         {100, 100},
+         0,
+         30,
+         {{{150, 100}, {180, 100}}, {{120, 100}, {130, 100}}},
+         ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -199,9 +230,9 @@ TEST_F(Connectivity, PortsTakeShapeWidthAndPlaceFromTypeDirectionAndWires) {
 
 TEST_F(Connectivity, PortSeesWireEndsAsShortenedByEarlierWires) {
     // The wire stands before the port and ends on a bus entry: the port reaches its new end.
-    const auto& sheet = ImportSheet(
-        "(busEntry (pt 1500 1000))" + Wire("A", "(pt 1500 1000) (pt 1500 3000)") +
-        "(port (pt 1500 500) (netNameRef \"A\") (portType PLAIN_DBL_VERT))");
+    const auto& sheet =
+        ImportSheet("(busEntry (pt 1500 1000))" + Wire("A", "(pt 1500 1000) (pt 1500 3000)") +
+                    "(port (pt 1500 500) (netNameRef \"A\") (portType PLAIN_DBL_VERT))");
     const auto ports = Objects<qelsch::Port>(sheet);
     ASSERT_EQ(ports.size(), 1u);
     EXPECT_EQ(ports[0]->width, 60);  // from y = 50 to the shortened end at y = 110

@@ -11,7 +11,8 @@ namespace design_test {
 
 std::string DesignFile(std::string_view library, std::string_view netlist,
                        std::string_view design) {
-    std::string text = "NIMBO_ASCII \"test.sch\"\n(asciiHeader (asciiVersion 3 0) (fileUnits Mil))\n";
+    std::string text =
+        "NIMBO_ASCII \"test.sch\"\n(asciiHeader (asciiVersion 3 0) (fileUnits Mil))\n";
     text += "(library \"lib\"\n" + std::string(library) + ")\n";
     text += "(netlist \"net\"\n" + std::string(netlist) + ")\n";
     text += "(schematicDesign \"design\"\n" + std::string(design) + ")\n";
@@ -20,8 +21,8 @@ std::string DesignFile(std::string_view library, std::string_view netlist,
 
 std::filesystem::path WriteTempFile(const std::string& text, const std::string& name) {
     static std::mt19937_64 random{std::random_device{}()};
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("design_test_" + std::to_string(random()));
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("design_test_" + std::to_string(random()));
     std::filesystem::create_directories(folder);
     const auto path = folder / name;
     std::ofstream(path, std::ios::binary) << text;
@@ -29,6 +30,7 @@ std::filesystem::path WriteTempFile(const std::string& text, const std::string& 
 }
 
 void DesignImport::SetUp() {
+    FReport = TReportManager();
     qelsch::Editor().Reset();
     FWorkspace = WriteTempFile("", "placeholder").parent_path();
     FClient = std::make_unique<client::TClient>(qelsch::Editor(), FWorkspace);
@@ -59,7 +61,9 @@ const qelsch::Document* DesignImport::Document(std::string_view name) const {
 
 std::vector<std::string> DesignImport::DocumentNames() const {
     std::vector<std::string> names;
-    for (const auto& info : qelsch::Editor().ListDocuments()) names.push_back(info.name);
+    for (const auto& info : qelsch::Editor().ListDocuments()) {
+        if (info.kind == qelsch::DocumentKind::Sheet) names.push_back(info.name);
+    }
     return names;
 }
 
@@ -76,7 +80,9 @@ std::vector<std::string> Texts(const TReportList& list) {
 }
 }  // namespace
 
-std::vector<std::string> DesignImport::LoadWarnings() const { return Texts(FReport.LoadWarnings); }
+std::vector<std::string> DesignImport::LoadWarnings() const {
+    return Texts(FReport.LoadWarnings);
+}
 std::vector<std::string> DesignImport::ImportWarnings() const {
     return Texts(FReport.ImportWarnings);
 }

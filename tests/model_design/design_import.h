@@ -18,8 +18,7 @@ namespace design_test {
 
 // A design file around the given library, netlist and design sections. Lengths are in mil, so
 // 1000 in the text is 100 host units.
-std::string DesignFile(std::string_view library, std::string_view netlist,
-                       std::string_view design);
+std::string DesignFile(std::string_view library, std::string_view netlist, std::string_view design);
 // Writes `text` into a fresh temporary file and answers its path.
 std::filesystem::path WriteTempFile(const std::string& text, const std::string& name = "t.sch");
 
@@ -33,7 +32,7 @@ class DesignImport : public ::testing::Test {
 
     // The editor's document of that name, or null.
     const qelsch::Document* Document(std::string_view name) const;
-    // Names of every document, in creation order.
+    // Names of the schematic sheet documents, in creation order (library documents left out).
     std::vector<std::string> DocumentNames() const;
 
     // The objects of kind T added to the document, in insertion order.
