@@ -65,7 +65,8 @@ INSTANTIATE_TEST_SUITE_P(Files, BoardCorpus,
                          ::testing::Values(TBoardFile{"bms.pcb", 18, 7, 1374, 878, 54, 2},
                                            TBoardFile{"mb_004.pcb", 16, 9, 2392, 591, 46, 3},
                                            TBoardFile{"ram_board.pcb", 11, 4, 1154, 168, 13, 1},
-                                           TBoardFile{"sfg_cart.pcb", 12, 7, 2060, 304, 73, 4}),
+                                           TBoardFile{"sfg_cart.pcb", 12, 7, 2060, 304, 73, 4},
+                                           TBoardFile{"sock_1811.pcb", 14, 3, 145, 10, 28, 2}),
                          [](const auto& info) {
                              std::string name = info.param.Name;
                              return name.substr(0, name.find('.'));
