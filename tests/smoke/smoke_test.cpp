@@ -1,8 +1,0 @@
-#include <gtest/gtest.h>
-
-#include "SchAPI.h"
-
-TEST(Sdk, KindCodesMatchTheHost) {
-    EXPECT_EQ(kSchKindWire, 54);
-    EXPECT_EQ(kSchKindNone, 57);
-}
