@@ -51,6 +51,20 @@ std::optional<std::string> ReadFile(const fs::path& file) {
     return text.str();
 }
 
+// The report without its "Date" and "Time" lines, so that the page of two imports of the same
+// file is the same; the linked report file keeps them.
+std::string WithoutDateAndTime(std::string_view report) {
+    std::string kept;
+    while (!report.empty()) {
+        const size_t end = report.find('\n');
+        const std::string_view line =
+            report.substr(0, end == std::string_view::npos ? report.size() : end + 1);
+        if (!line.starts_with("Date     : ") && !line.starts_with("Time     : ")) kept += line;
+        report.remove_prefix(line.size());
+    }
+    return kept;
+}
+
 std::string PointText(const qelsch::SchPoint& point) {
     return "(" + std::to_string(point.x) + ", " + std::to_string(point.y) + ")";
 }
@@ -179,7 +193,7 @@ void TWorkspaceWriter::ReadReport() {
     const fs::path relative = FOptions.ReportFile->lexically_relative(FFolder);
     const bool inside = !relative.empty() && *relative.begin() != "..";
     FIndex.ReportFile = inside ? relative.generic_string() : FOptions.ReportFile->string();
-    FIndex.ReportText = Utf8(*report);
+    FIndex.ReportText = Utf8(WithoutDateAndTime(*report));
     FMessages = ParseReport(*report);
     FPlaces = PlaceMessages(FEditor, FMessages);
     for (size_t i = 0; i < FMessages.size(); ++i) {
