@@ -81,6 +81,7 @@ std::vector<std::string> ArgumentsForFile(const TOptions& options, size_t index)
     }
     if (options.ValidateOnly) arguments.push_back("--validate");
     if (options.ViewReport) arguments.push_back("--view-report");
+    if (options.CheckConnectivity) arguments.push_back("--check-connectivity");
     arguments.push_back("--code-page=" + options.CodePageName);
     if (options.Module) arguments.push_back("--module=" + options.Module->string());
     arguments.push_back("--");

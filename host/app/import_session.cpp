@@ -13,6 +13,7 @@
 #include <system_error>
 
 #include "client.h"
+#include "connectivity_summary.h"
 #include "editor.h"
 #include "exit_codes.h"
 #include "import_module.h"
@@ -235,7 +236,12 @@ int RunImport(const TImportJob& job, std::ostream& out, std::ostream& err) {
         err << "zorvan-import: the import module wrote no report\n";
         return kExitHostFailure;
     }
-    return counts->Errors() > 0 ? kExitImportErrors : kExitOk;
+    int connectivity = kExitOk;
+    if (!options.Library)
+        connectivity = ReportConnectivity(editor, file, workspace, options, out, err);
+    if (connectivity == kExitHostFailure) return connectivity;
+    if (counts->Errors() > 0) return kExitImportErrors;
+    return connectivity;
 }
 
 }  // namespace app

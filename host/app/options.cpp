@@ -74,6 +74,9 @@ TParsedOptions ParseOptions(const std::vector<std::string>& arguments) {
         } else if (name == "--view-report") {
             if (!noValue()) return parsed;
             options.ViewReport = true;
+        } else if (name == "--check-connectivity") {
+            if (!noValue()) return parsed;
+            options.CheckConnectivity = true;
         } else if (name == "--loader") {
             if (!needValue()) return parsed;
             if (value != "DSN" && value != "LIB") {
@@ -155,6 +158,9 @@ Options:
       --loader KIND  import through the module's file loader, KIND DSN (design) or LIB
                      (library); the loader works on a temporary copy, FILE stays in place
       --view-report  print the report when the translation status dialog opens it
+      --check-connectivity
+                     list every difference between the design's own netlist and the nets of
+                     the imported sheets (always written to connectivity.json)
   -j, --jobs N       import up to N files at once, each in its own process (default 1)
       --code-page CP how the file's texts are read when saving: auto (UTF-8 when valid,
                      else Windows-1252), 1251, 1252 or utf-8 (default auto)
@@ -173,6 +179,7 @@ Exit codes:
   5  not a ZORVAN ASCII file of that kind (the report says why)
   6  imported, but the report counts errors
   7  the module could not be loaded, or the workspace could not be written
+  8  with --check-connectivity: imported, but the sheets' nets differ from the file's netlist
 With several files the exit code is the first file's non-zero code, in the order given.
 )";
 }

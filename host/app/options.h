@@ -20,6 +20,9 @@ struct TOptions {
     bool ValidateOnly = false;
     TImportRoad Road = TImportRoad::Command;
     bool ViewReport = false;
+    // List every difference between the file's netlist and the imported sheets, and exit with
+    // kExitConnectivityDiffers when there is one (the summary line is printed in any case).
+    bool CheckConnectivity = false;
     int Jobs = 1;
     qelsch::CodePage CodePage = qelsch::CodePage::Auto;
     std::string CodePageName = "auto";
