@@ -213,12 +213,20 @@ char TNimboParser::PeekChar() {
     return result;
 }
 
+namespace {
+bool IsLineEndRun(char c) {
+    return c == '\r' || c == '\n' || c == 20;
+}
+}  // namespace
+
+// Passes the rest of the line and the run of line ends after it, then gives back the first
+// character of the next line. When the file ends inside the run there is nothing to give
+// back: stepping back there would hand the last line end out again and again.
 void TNimboParser::SkipLine() {
     while (FCurrentChar != '\r' && FCurrentChar != '\n' && !FEof) ReadChar();
-    while ((FCurrentChar == '\r' || FCurrentChar == '\n' || FCurrentChar == 20) && !FEof) {
-        ReadChar();
-    }
-    StepBack();
+    const bool lineEndFound = FCurrentChar == '\r' || FCurrentChar == '\n';
+    while (IsLineEndRun(FCurrentChar) && !FEof) ReadChar();
+    if (lineEndFound && !IsLineEndRun(FCurrentChar)) StepBack();
 }
 
 void TNimboParser::Rewind() {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -117,6 +118,9 @@ TEST(Tokenizer, TokenStreams) {
         {"last line has no line end", "(a)\r\n\r\nlast", {kOpen, Word("a"), kClose, Word("last")}},
         {"file ends in blanks", "a   ", {Word("a"), Empty()}},
         {"file ends in a line end", "a\r\n", {Word("a"), Empty()}},
+        {"file ends in a carriage return", "a\r", {Word("a"), Empty()}},
+        {"file ends in a run of line ends", "(a)\r\n\r", {kOpen, Word("a"), kClose, Empty()}},
+        {"file ends in control character 20", "a\r\x14", {Word("a"), Empty()}},
         {"empty file", "", {Empty()}},
         {"unknown words and non-keywords",
          "fontTypes True False Stroke mm mil ",
@@ -131,6 +135,33 @@ TEST(Tokenizer, TokenStreams) {
             EXPECT_EQ(Tokenize(file.Path(), blockSize), c.Expected)
                 << c.Name << " (block size " << blockSize << ")";
         }
+    }
+}
+
+// Block boundaries must not show: random texts over the bytes that matter give the same tokens
+// (and numbers) with blocks of one byte as with large blocks.
+TEST(Tokenizer, BlockSizeDoesNotChangeTheTokens) {
+    const std::string alphabet = "  \r\n\t\"\\()ab1.,-xmM";
+    std::mt19937 random(7);
+    for (int round = 0; round < 300; ++round) {
+        std::string text;
+        const int length = std::uniform_int_distribution<int>(0, 60)(random);
+        for (int i = 0; i < length; ++i) {
+            text += alphabet[std::uniform_int_distribution<size_t>(0, alphabet.size() - 1)(random)];
+        }
+        TTempFile file(text);
+        auto run = [&](size_t blockSize) {
+            TNimboParser parser(file.Path(), blockSize);
+            std::vector<std::string> seen;
+            for (int i = 0; !parser.Eof() && i < 200; ++i) {
+                const int32_t id = (i % 3 == 2) ? parser.ReadInteger() : parser.NextToken();
+                seen.push_back(std::to_string(id) + ":" + parser.TokenText() + ":" +
+                               std::to_string(parser.Position()) + parser.PeekChar());
+            }
+            return seen;
+        };
+        ASSERT_EQ(run(1), run(TNimboParser::kDefaultBlockSize)) << "text: " << text;
+        ASSERT_EQ(run(3), run(TNimboParser::kDefaultBlockSize)) << "text: " << text;
     }
 }
 
