@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "frame/client_procs.h"
@@ -215,19 +217,58 @@ void TNimboCompDef::AddLibraryField(const std::string& text, TSchLibraryComponen
 
 namespace {
 
-// Names and types the host pins of the current part and display mode whose number text is
+// The host pins of the current part by their name text, one index per display mode, each read
+// once while its mode is current. The names of unclaimed pins do not change during the pin
+// pass and a claimed pin is never claimed again, so one reading serves every component pin of
+// the part; a pin added to a mode makes that mode's index be read again.
+class TDrawnPins {
+  public:
+    explicit TDrawnPins(const TDocumentOptions& document) : FDocument(document) {}
+
+    // Forgets every index (another part became current).
+    void Forget() {
+        for (auto& index : FByMode) index.reset();
+    }
+    void Forget(uint8_t mode) { FByMode.at(mode).reset(); }
+
+    // The pins named `name` in `mode`, which must be the current mode, in host order.
+    const std::vector<SchHandle>& Named(uint8_t mode, const std::string& name) {
+        std::optional<TIndex>& index = FByMode.at(mode);
+        if (!index) index = ReadCurrentMode();
+        static const std::vector<SchHandle> kNone;
+        auto found = index->find(name);
+        return found == index->end() ? kNone : found->second;
+    }
+
+  private:
+    using TIndex = std::unordered_map<std::string, std::vector<SchHandle>>;
+
+    // The host's pin iteration covers the current part in the current display mode.
+    TIndex ReadCurrentMode() const {
+        TIndex index;
+        const SchHandle iterator = schapi::CreateIterator(FDocument.FDocumentHandle, hoPin);
+        for (SchHandle handle = schapi::GetFirstObject(iterator); handle != 0;
+             handle = schapi::GetNextObject(iterator)) {
+            if (schapi::GetObjectIdFromObjectHandle(handle) != hoPin) continue;
+            TPin host(handle);
+            host.Query(qmRead);
+            index[host.FName.Get()].push_back(handle);
+        }
+        return index;
+    }
+
+    const TDocumentOptions& FDocument;
+    std::array<std::optional<TIndex>, kDisplayModes.size()> FByMode;
+};
+
+// Names and types the host pins of the current part and display mode whose name text is
 // `pin`'s symbol pin number and that no component pin claimed yet.
-void NameDrawnPins(const TDocumentOptions& document, const TNimboCompPin& pin,
+void NameDrawnPins(TDrawnPins& drawn, uint8_t mode, const TNimboCompPin& pin,
                    std::unordered_set<SchHandle>& claimed) {
-    const std::string number = std::to_string(pin.FSymPinNum);
-    const SchHandle iterator = schapi::CreateIterator(document.FDocumentHandle, hoPin);
-    for (SchHandle handle = schapi::GetFirstObject(iterator); handle != 0;
-         handle = schapi::GetNextObject(iterator)) {
-        if (schapi::GetObjectIdFromObjectHandle(handle) != hoPin) continue;
+    for (SchHandle handle : drawn.Named(mode, std::to_string(pin.FSymPinNum))) {
+        if (!claimed.insert(handle).second) continue;
         TPin host(handle);
         host.Query(qmRead);
-        if (host.FName.Get() != number || claimed.contains(handle)) continue;
-        claimed.insert(handle);
         host.FDesignator.Set(pin.FPinDesignator);
         host.FName.Set(pin.FPinName);
         host.FElectrical = PinElectricalCode(pin.FPinType);
@@ -258,15 +299,18 @@ void TNimboCompDef::UpdateComponentPins() {
     const TDocumentOptions& document = TargetDocument(*this);
     const int32_t parts = FHeader ? std::min(FHeader->FNumParts, kMaxComponentParts) : 0;
     std::unordered_set<SchHandle> claimed;
+    TDrawnPins drawn(document);
     int32_t added = 0;
     for (int32_t part = 1; part <= parts; ++part) {
+        drawn.Forget();
         for (const auto& pin : FCompPins) {
             for (uint8_t mode : kDisplayModes) {
                 SendCommand(document, ToggleCommand(mode));
                 if (pin->FPartNum == part) {
-                    NameDrawnPins(document, *pin, claimed);
+                    NameDrawnPins(drawn, mode, *pin, claimed);
                 } else if (pin->FPartNum == 0 && mode == kAltNormal && part == 1) {
                     AddUndrawnPin(document, *pin, added++);
+                    drawn.Forget(mode);
                 }
             }
         }
