@@ -50,6 +50,12 @@ double BusWidthOf(uint8_t widthCode) {
     return 2 * LineWidthOf(widthCode) + 1;
 }
 
+const TComponentIndex& TObjectDrawer::Components() {
+    if (FContext.Components) return *FContext.Components;
+    if (!FOwnComponents) FOwnComponents.emplace(*FContext.Editor);
+    return *FOwnComponents;
+}
+
 std::string TObjectDrawer::Utf8(const std::string& bytes) const {
     return qelsch::ToUtf8(bytes, FContext.CodePage);
 }
@@ -175,7 +181,7 @@ void TObjectDrawer::DrawPart(const qelsch::Part& part) {
     FCanvas.Open("g", " class=\"part\"");
     FCanvas.Title((designator ? Utf8(designator->text) + " " : std::string()) +
                   Utf8(part.libReference));
-    if (const qelsch::ComponentPart* graphics = FindComponentPart(*FContext.Editor, part)) {
+    if (const qelsch::ComponentPart* graphics = Components().FindPart(part)) {
         const TPlacement placement = TPlacement::Of(part);
         for (SchHandle handle : graphics->In(qelsch::DisplayMode::Normal)) {
             const SchObject* object = FContext.Editor->FindObject(handle);

@@ -2,10 +2,12 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "code_page.h"
 #include "editor.h"
+#include "library_lookup.h"
 #include "placement.h"
 #include "svg_canvas.h"
 
@@ -17,6 +19,8 @@ double BusWidthOf(uint8_t widthCode);
 
 struct TDrawContext {
     const qelsch::SchEditor* Editor = nullptr;
+    // The editor's components by name; when null, each drawer builds its own.
+    const TComponentIndex* Components = nullptr;
     qelsch::CodePage CodePage = qelsch::CodePage::Auto;
     // Told of every part whose library component (or component part) is not found; such a part
     // is drawn as a labelled box.
@@ -53,8 +57,11 @@ class TObjectDrawer {
     void DrawPowerObject(const qelsch::PowerObject& power, const TPlacement& placement);
     void DrawSheetSymbol(const qelsch::SheetSymbol& symbol, const TPlacement& placement);
 
+    const TComponentIndex& Components();
+
     TSvgCanvas& FCanvas;
     const TDrawContext& FContext;
+    std::optional<TComponentIndex> FOwnComponents;
 };
 
 }  // namespace view

@@ -97,8 +97,9 @@ class TWorkspaceWriter {
   public:
     TWorkspaceWriter(const qelsch::SchEditor& editor, const fs::path& folder,
                      const TViewOptions& options)
-        : FEditor(editor), FFolder(folder), FOptions(options) {
+        : FEditor(editor), FFolder(folder), FOptions(options), FComponents(editor) {
         FContext.Editor = &editor;
+        FContext.Components = &FComponents;
         FContext.CodePage = options.CodePage;
     }
 
@@ -120,6 +121,7 @@ class TWorkspaceWriter {
     const qelsch::SchEditor& FEditor;
     fs::path FFolder;
     const TViewOptions& FOptions;
+    TComponentIndex FComponents;
     TDrawContext FContext;
     TViewResult FResult;
     TIndexContent FIndex;
