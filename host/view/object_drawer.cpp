@@ -35,6 +35,14 @@ TPointD Times(TPointD a, double factor) {
     return {a.X * factor, a.Y * factor};
 }
 
+// The orientation of a text carried by `placement`. A part turned upside down keeps the texts
+// of its component readable: a text that reads left to right or upwards in the component still
+// does (drawn in the same box).
+uint8_t ReadableOrientation(uint8_t orientation, const TPlacement& placement) {
+    const uint8_t placed = (orientation + placement.Orientation) & 3;
+    return ((orientation & 3) < 2 && placed >= 2) ? placed - 2 : placed;
+}
+
 double Width(int64_t value) {
     return static_cast<double>(value);
 }
@@ -65,7 +73,7 @@ void TObjectDrawer::PlacedText(qelsch::SchPoint anchor, const std::string& bytes
     const std::string text = Utf8(bytes);
     if (text.empty()) return;
     const TBox local = TextBox(ToPointD(anchor), text, fontId, orientation);
-    const uint8_t placedOrientation = (orientation + placement.Orientation) & 3;
+    const uint8_t placedOrientation = ReadableOrientation(orientation, placement);
     FCanvas.Text(TextAnchorInBox(placement.Apply(local), placedOrientation), text, fontId,
                  placedOrientation, color);
 }
@@ -298,7 +306,7 @@ void TObjectDrawer::DrawPort(const qelsch::Port& port, const TPlacement& placeme
     const TPointD anchor = vertical ? TPointD{origin.X + height / 2, origin.Y + offset}
                                     : TPointD{origin.X + offset, origin.Y - height / 2 + 1};
     const uint8_t orientation = vertical ? 1 : 0;
-    const uint8_t placedOrientation = (orientation + placement.Orientation) & 3;
+    const uint8_t placedOrientation = ReadableOrientation(orientation, placement);
     FCanvas.Text(
         TextAnchorInBox(placement.Apply(TextBox(anchor, name, 1, orientation)), placedOrientation),
         name, 1, placedOrientation, port.color);
