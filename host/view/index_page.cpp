@@ -57,11 +57,12 @@ void WritePicture(std::string& html, const TIndexPicture& picture, double maxWid
 
 void WriteNavigation(std::string& html, const TIndexContent& content) {
     html += "<nav>\n<h1>" + Escape(content.Title) + "</h1>\n";
-    html += "<h2>Documents</h2>\n<ul>\n";
-    for (const TIndexSheet& sheet : content.Sheets)
-        html += "<li><a href=\"#" + sheet.Anchor + "\">" + Escape(sheet.Name) + "</a></li>\n";
-    if (content.Sheets.empty()) html += "<li>none</li>\n";
-    html += "</ul>\n";
+    if (!content.Sheets.empty()) {
+        html += "<h2>Sheets</h2>\n<ul>\n";
+        for (const TIndexSheet& sheet : content.Sheets)
+            html += "<li><a href=\"#" + sheet.Anchor + "\">" + Escape(sheet.Name) + "</a></li>\n";
+        html += "</ul>\n";
+    }
     for (const TIndexLibrary& library : content.Libraries) {
         html += "<h2><a href=\"#" + library.Anchor + "\">" + Escape(library.Name) + "</a></h2>\n";
         html += "<ul>\n";
@@ -118,7 +119,8 @@ void WriteLibrary(std::string& html, const TIndexLibrary& library) {
         if (component.Pictures.empty()) html += "<p class=\"meta\">Nothing drawn.</p>\n";
         for (const TIndexPicture& picture : component.Pictures) {
             html += "<figure>";
-            WritePicture(html, picture, picture.ViewBox.Width() * 2);
+            // Library symbols are small: shown at up to four times their size.
+            WritePicture(html, picture, picture.ViewBox.Width() * 4);
             html += "<figcaption>" + Escape(picture.Caption) + "</figcaption></figure>\n";
         }
         html += "</article>\n";
