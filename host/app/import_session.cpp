@@ -17,6 +17,7 @@
 #include "editor.h"
 #include "exit_codes.h"
 #include "import_module.h"
+#include "kicad_folder.h"
 #include "report_counts.h"
 #include "terminal_session.h"
 
@@ -217,7 +218,8 @@ int RunImport(const TImportJob& job, std::ostream& out, std::ostream& err) {
 
     qelsch::SaveOptions saveOptions;
     saveOptions.codePage = options.CodePage;
-    qelsch::SaveResult saved = editor.SaveWorkspace(workspace, saveOptions);
+    qelsch::SaveResult saved;
+    if (!options.KicadOnly) saved = editor.SaveWorkspace(workspace, saveOptions);
     std::optional<TReportCounts> counts;
     if (!host.LastAssignedFile().empty()) counts = ReadReportCounts(host.LastAssignedFile());
     PrintSummary(job.File, job.Workspace, host, saved, counts, out);
@@ -236,6 +238,8 @@ int RunImport(const TImportJob& job, std::ostream& out, std::ostream& err) {
         err << "zorvan-import: the import module wrote no report\n";
         return kExitHostFailure;
     }
+    if (WriteKicadFolder(editor, file, workspace, options, out, err) != kExitOk)
+        return kExitHostFailure;
     int connectivity = kExitOk;
     if (!options.Library)
         connectivity = ReportConnectivity(editor, file, workspace, options, out, err);

@@ -23,6 +23,8 @@ struct TOptions {
     // List every difference between the file's netlist and the imported sheets, and exit with
     // kExitConnectivityDiffers when there is one (the summary line is printed in any case).
     bool CheckConnectivity = false;
+    // Write only the KiCad project (the workspace's kicad/ folder), not the editor's documents.
+    bool KicadOnly = false;
     int Jobs = 1;
     qelsch::CodePage CodePage = qelsch::CodePage::Auto;
     std::string CodePageName = "auto";

@@ -1,0 +1,18 @@
+// The workspace's kicad/ folder: the KiCad 6 project of what the import left in the editor.
+#pragma once
+
+#include <filesystem>
+#include <ostream>
+
+#include "editor.h"
+#include "options.h"
+
+namespace app {
+
+// Exports the editor's documents into `workspace`/kicad, named after `file`'s stem, and prints
+// one summary line; kExitOk, or kExitHostFailure when a file could not be written.
+int WriteKicadFolder(const qelsch::SchEditor& editor, const std::filesystem::path& file,
+                     const std::filesystem::path& workspace, const TOptions& options,
+                     std::ostream& out, std::ostream& err);
+
+}  // namespace app
