@@ -1,6 +1,7 @@
 #include "kicad_folder.h"
 
 #include "exit_codes.h"
+#include "kicad_readback.h"
 #include "project_export.h"
 
 namespace app {
@@ -25,7 +26,21 @@ int WriteKicadFolder(const qelsch::SchEditor& editor, const fs::path& file,
         << result.Report.Count(kicad::TExportNoteKind::LeftOut) << " left out, "
         << result.Report.Count(kicad::TExportNoteKind::Approximated)
         << " approximated (kicad/export-report.txt)\n";
-    return result.ok() ? kExitOk : kExitHostFailure;
+    if (!result.ok()) return kExitHostFailure;
+    if (result.RootSheet.empty()) return kExitOk;
+    // The exported sheets read back by KiCad's rules must join the pins the editor joins.
+    std::string problem;
+    const auto netlist = kicad::ReadKicadNetlist(result.RootSheet, problem);
+    if (!netlist) {
+        err << "zorvan-import: the KiCad project cannot be read back: " << problem << "\n";
+        return kExitHostFailure;
+    }
+    const connectivity::TConnectivityResult compared = kicad::CompareWithEditor(editor, *netlist);
+    out << "  kicad connectivity: " << compared.IdenticalNets << " of " << compared.Nets
+        << " nets of the editor identical in KiCad; " << compared.SplitNets << " split, "
+        << compared.MergingHostNets << " merged, " << compared.UnconnectedPins << " pins unconnected, "
+        << compared.HostOnlyPins << " pins connected only in KiCad\n";
+    return kExitOk;
 }
 
 }  // namespace app
