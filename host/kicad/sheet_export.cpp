@@ -158,6 +158,7 @@ class TSheetWriter {
     std::vector<std::vector<TSheetPoint>> FInside;
     size_t FNextSegment = 0;
     std::unordered_set<std::string> FGlobalNames;
+    std::unordered_map<std::string, std::string> FLocalSpellings;  // upper case -> first spelling
 };
 
 TSheetBody TSheetWriter::Run() {
@@ -468,9 +469,10 @@ void TSheetWriter::AddPort(const qelsch::Port& port) {
     const auto ends = connectivity::PortEnds(port);
     const bool vertical = port.style >= 4 && port.style <= 7;
     const uint8_t shape = vertical ? port.style - 4 : port.style & 3;
-    // Shape codes: 1 pointed at the left (lower) end, 2 at the right (upper) end, 3 both.
-    const bool pointedLow = shape == 1 || shape == 3;
-    const bool pointedHigh = shape == 2 || shape == 3;
+    // Shape codes (less 4 for the vertical ones): horizontal 1 pointed at the left end, 2 at the
+    // right end; vertical 1 pointed at the top end, 2 at the bottom end; 3 both.
+    const bool pointedLow = vertical ? shape == 2 || shape == 3 : shape == 1 || shape == 3;
+    const bool pointedHigh = vertical ? shape == 1 || shape == 3 : shape == 2 || shape == 3;
     const size_t own = ends[0] == ends[1] ? 2 : 1;
     const bool lowTouches = Touches(ends[0], own);
     const bool highTouches = ends[0] != ends[1] && Touches(ends[1], own);
@@ -501,8 +503,11 @@ void TSheetWriter::AddNetLabel(const qelsch::NetLabel& label) {
         AddGlobalLabel(FContext.GlobalSpelling(utf8), "passive", ToPoint(label.location), angle);
         return;
     }
-    FBody.Items.push_back("(label " + Quoted(utf8) + " (at " + At(ToPoint(label.location)) + " " +
-                          std::to_string(angle) + ")\n  " +
+    // The editor joins the net labels of one sheet without regard to ASCII letter case.
+    const std::string& spelling =
+        FLocalSpellings.try_emplace(connectivity::UpperAscii(utf8), utf8).first->second;
+    FBody.Items.push_back("(label " + Quoted(spelling) + " (at " + At(ToPoint(label.location)) +
+                          " " + std::to_string(angle) + ")\n  " +
                           EffectsText(1270, angle >= 180 ? "right bottom" : "left bottom", false) +
                           "\n  (uuid " + NextUuid() + ")\n)");
 }
