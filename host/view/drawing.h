@@ -14,11 +14,14 @@ struct TLinkArea {
     std::string Href;  // the relative URL the picture itself links to
 };
 
-// A numbered mark drawn over a sheet where a report message points.
+// A numbered mark drawn over a sheet where a report message or a connectivity difference
+// points.
 struct TWarningMark {
+    enum class TSource { ReportMessage, Connectivity };
     TPointD At;         // host units
-    std::string Label;  // short, e.g. "I3"
+    std::string Label;  // short, e.g. "I3", "C2"
     std::string Text;   // the message (UTF-8), shown as the mark's tooltip
+    TSource Source = TSource::ReportMessage;
 };
 
 struct TDrawing {

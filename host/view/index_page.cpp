@@ -44,7 +44,8 @@ void WritePicture(std::string& html, const TIndexPicture& picture, double maxWid
             "\" width=\"" + NumberText(view.Width()) + "\" height=\"" + NumberText(view.Height()) +
             "\">";
     for (const TIndexPicture::TArea& area : picture.Areas) {
-        const bool mark = area.Anchor.starts_with("message-");
+        const bool mark =
+            area.Anchor.starts_with("message-") || area.Anchor.starts_with("difference-");
         html += "<a class=\"" + std::string(mark ? "mark" : "sheet-link") + "\" href=\"#" +
                 Escape(area.Anchor) + "\" title=\"" + Escape(area.Title) +
                 "\" style=\"left:" + Percent(area.Box.X1 - view.X1, view.Width()) +
@@ -72,8 +73,13 @@ void WriteNavigation(std::string& html, const TIndexContent& content) {
         }
         html += "</ul>\n";
     }
-    html += "<h2>Report</h2>\n<ul>\n<li><a href=\"#messages\">Messages (" +
-            std::to_string(content.Messages.size()) + ")</a></li>\n";
+    html += "<h2>Report</h2>\n<ul>\n";
+    if (!content.ConnectivitySummary.empty()) {
+        html += "<li><a href=\"#connectivity\">Connectivity (" +
+                std::to_string(content.Differences.size()) + ")</a></li>\n";
+    }
+    html += "<li><a href=\"#messages\">Messages (" + std::to_string(content.Messages.size()) +
+            ")</a></li>\n";
     html += "<li><a href=\"#report\">Translation report</a></li>\n</ul>\n</nav>\n";
 }
 
@@ -97,6 +103,15 @@ void WriteSheet(std::string& html, const TIndexContent& content, const TIndexShe
             const TIndexMessage& message = content.Messages[index];
             html += "<li><a href=\"#" + message.Anchor + "\">" + Escape(message.MarkLabel) +
                     "</a> " + Escape(message.Text) + "</li>\n";
+        }
+        html += "</ul>\n";
+    }
+    if (!sheet.Differences.empty()) {
+        html += "<p>Connectivity differences on this sheet:</p>\n<ul>\n";
+        for (size_t index : sheet.Differences) {
+            const TIndexDifference& difference = content.Differences[index];
+            html += "<li><a href=\"#" + difference.Anchor + "\">" + Escape(difference.MarkLabel) +
+                    "</a> " + Escape(difference.Text) + "</li>\n";
         }
         html += "</ul>\n";
     }
@@ -126,6 +141,34 @@ void WriteLibrary(std::string& html, const TIndexLibrary& library) {
         html += "</article>\n";
     }
     html += "</section>\n";
+}
+
+// The connectivity check: its summary line and every difference, each linked to the sheet
+// whose drawing marks it.
+void WriteConnectivity(std::string& html, const TIndexContent& content) {
+    if (content.ConnectivitySummary.empty()) return;
+    html += "<section id=\"connectivity\">\n<h2>Connectivity</h2>\n<p>" +
+            Escape(content.ConnectivitySummary) + "</p>\n";
+    if (content.Differences.empty()) {
+        html +=
+            "<p class=\"meta\">Every net of the file's netlist connects the same pins on the "
+            "imported sheets.</p>\n</section>\n";
+        return;
+    }
+    html += "<table>\n<tr><th>Mark</th><th>Kind</th><th>Difference</th><th>Where</th></tr>\n";
+    for (const TIndexDifference& difference : content.Differences) {
+        html += "<tr id=\"" + difference.Anchor + "\"><td>" + Escape(difference.MarkLabel) +
+                "</td><td>" + Escape(difference.Kind) + "</td><td>" + Escape(difference.Text) +
+                "</td><td>";
+        if (!difference.SheetAnchor.empty()) {
+            html +=
+                "<a href=\"#" + difference.SheetAnchor + "\">" + Escape(difference.Place) + "</a>";
+        } else {
+            html += Escape(difference.Place);
+        }
+        html += "</td></tr>\n";
+    }
+    html += "</table>\n</section>\n";
 }
 
 void WriteMessages(std::string& html, const TIndexContent& content) {
@@ -190,6 +233,7 @@ std::string IndexHtml(const TIndexContent& content) {
     html += "<main>\n";
     for (const TIndexSheet& sheet : content.Sheets) WriteSheet(html, content, sheet);
     for (const TIndexLibrary& library : content.Libraries) WriteLibrary(html, library);
+    WriteConnectivity(html, content);
     WriteMessages(html, content);
     WriteReport(html, content);
     html += "</main>\n</body>\n</html>\n";

@@ -31,6 +31,7 @@ struct TIndexSheet {
     TIndexPicture Picture;
     std::vector<std::string> MissingParts;  // one line each, UTF-8
     std::vector<size_t> Messages;           // indexes into TIndexContent::Messages
+    std::vector<size_t> Differences;        // indexes into TIndexContent::Differences
 };
 
 struct TIndexComponent {
@@ -57,6 +58,16 @@ struct TIndexMessage {
     std::string MarkLabel;
 };
 
+// A difference of the connectivity check.
+struct TIndexDifference {
+    std::string Anchor;
+    std::string Kind;         // "split", "merged", "unconnected", "hostOnly"
+    std::string Text;         // UTF-8
+    std::string Place;        // UTF-8, "Sheet1 (120, 400)"; empty when there is no place
+    std::string SheetAnchor;  // the sheet whose drawing marks it; empty for none
+    std::string MarkLabel;
+};
+
 struct TIndexContent {
     std::string Title;  // UTF-8
     std::vector<TIndexSheet> Sheets;
@@ -64,6 +75,9 @@ struct TIndexContent {
     std::vector<TIndexMessage> Messages;
     std::string ReportFile;  // relative path or empty when there is no report
     std::string ReportText;  // UTF-8
+    // The connectivity check; no section when the summary is empty.
+    std::string ConnectivitySummary;
+    std::vector<TIndexDifference> Differences;
 };
 
 std::string IndexHtml(const TIndexContent& content);

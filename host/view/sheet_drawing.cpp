@@ -24,15 +24,18 @@ constexpr double kBorderInset = 20;  // host units between the paper's edge and 
 constexpr double kMargin = 20;       // host units around everything drawn
 constexpr uint32_t kPaperEdgeColor = 0xC0C0C0;
 constexpr uint32_t kBorderColor = 0x404040;
-constexpr uint32_t kMarkColor = 0x0000E0;  // red
+constexpr uint32_t kMarkColor = 0x0000E0;              // red
+constexpr uint32_t kConnectivityMarkColor = 0xC00090;  // purple
 constexpr double kMarkRadius = 8;
 
 void DrawMark(TSvgCanvas& canvas, const TWarningMark& mark) {
-    canvas.Open("g", " class=\"warning\"");
+    const bool connectivity = mark.Source == TWarningMark::TSource::Connectivity;
+    const uint32_t color = connectivity ? kConnectivityMarkColor : kMarkColor;
+    canvas.Open("g", connectivity ? " class=\"connectivity\"" : " class=\"warning\"");
     canvas.Title(mark.Label + ": " + mark.Text);
-    canvas.Circle(mark.At, kMarkRadius, {kMarkColor, 2}, std::nullopt);
+    canvas.Circle(mark.At, kMarkRadius, {color, 2}, std::nullopt);
     canvas.Text({mark.At.X + kMarkRadius + 1, mark.At.Y + kMarkRadius - 2}, mark.Label, 1, 0,
-                kMarkColor);
+                color);
     canvas.Close();
 }
 

@@ -113,6 +113,7 @@ class TWorkspaceWriter {
     void NameSheets(const std::vector<qelsch::SavedDocument>& saved);
     std::string SheetLink(const qelsch::SheetSymbol& symbol, SchHandle from) const;
     void ReadReport();
+    void ListDifferences();
     TIndexSheet DrawOneSheet(const qelsch::DocumentInfo& info, const qelsch::Document& document);
     TIndexLibrary DrawLibrary(const qelsch::DocumentInfo& info, const qelsch::Document& document);
     TIndexComponent DrawComponent(const qelsch::LibraryComponent& component,
@@ -130,6 +131,7 @@ class TWorkspaceWriter {
     std::map<SchHandle, std::string> FSheetAnchors;  // document -> section id
     std::vector<TReportMessage> FMessages;
     std::vector<std::optional<TMessagePlace>> FPlaces;
+    std::vector<std::optional<SchHandle>> FDifferenceSheets;  // per difference, the sheet marked
     size_t FComponentCount = 0;
 };
 
@@ -225,6 +227,35 @@ void TWorkspaceWriter::ReadReport() {
     }
 }
 
+// The connectivity differences for the page; each one with a place is marked on the sheet of
+// that name (its UTF-8 name, as the check gives it).
+void TWorkspaceWriter::ListDifferences() {
+    FIndex.ConnectivitySummary = FOptions.ConnectivitySummary;
+    for (size_t i = 0; i < FOptions.ConnectivityDifferences.size(); ++i) {
+        const TConnectivityDifference& difference = FOptions.ConnectivityDifferences[i];
+        TIndexDifference entry;
+        entry.Anchor = "difference-" + std::to_string(i + 1);
+        entry.Kind = difference.Kind;
+        entry.Text = difference.Text;
+        entry.MarkLabel = "C" + std::to_string(i + 1);
+        std::optional<SchHandle> sheet;
+        if (difference.Sheet) {
+            entry.Place = *difference.Sheet + " (" + std::to_string(difference.X) + ", " +
+                          std::to_string(difference.Y) + ")";
+            for (const qelsch::DocumentInfo& info : FDocuments) {
+                if (info.kind == qelsch::DocumentKind::Sheet &&
+                    Utf8(info.name) == *difference.Sheet) {
+                    sheet = info.handle;
+                    entry.SheetAnchor = FSheetAnchors[info.handle];
+                    break;
+                }
+            }
+        }
+        FDifferenceSheets.push_back(sheet);
+        FIndex.Differences.push_back(std::move(entry));
+    }
+}
+
 TIndexSheet TWorkspaceWriter::DrawOneSheet(const qelsch::DocumentInfo& info,
                                            const qelsch::Document& document) {
     TIndexSheet sheet;
@@ -245,6 +276,16 @@ TIndexSheet TWorkspaceWriter::DrawOneSheet(const qelsch::DocumentInfo& info,
         markAreas.push_back({TBox{at.X - 10, at.Y - 10, at.X + 10, at.Y + 10}, message.Anchor,
                              message.MarkLabel + ": " + message.Text});
         sheet.Messages.push_back(i);
+    }
+    for (size_t i = 0; i < FDifferenceSheets.size(); ++i) {
+        if (FDifferenceSheets[i] != info.handle) continue;
+        const TConnectivityDifference& difference = FOptions.ConnectivityDifferences[i];
+        const TIndexDifference& entry = FIndex.Differences[i];
+        const TPointD at{static_cast<double>(difference.X), static_cast<double>(difference.Y)};
+        marks.push_back({at, entry.MarkLabel, entry.Text, TWarningMark::TSource::Connectivity});
+        markAreas.push_back({TBox{at.X - 10, at.Y - 10, at.X + 10, at.Y + 10}, entry.Anchor,
+                             entry.MarkLabel + ": " + entry.Text});
+        sheet.Differences.push_back(i);
     }
 
     FContext.OnMissingPart = [&](const qelsch::Part& part) {
@@ -331,6 +372,7 @@ TViewResult TWorkspaceWriter::Run(const std::vector<qelsch::SavedDocument>& save
     FDocuments = FEditor.ListDocuments();
     NameSheets(saved);
     ReadReport();
+    ListDifferences();
     FIndex.Title = FOptions.Title.empty() ? FFolder.filename().string() : FOptions.Title;
 
     qelsch::UniqueFileNames libraryFolders;

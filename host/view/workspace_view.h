@@ -5,12 +5,14 @@
 //   <folder>/components/<library>/<component>-part<N>-<mode>.svg
 //                                           one per library component part and display mode
 //                                           that holds anything
-//   <folder>/index.html                     every drawing, the report and its messages
+//   <folder>/index.html                     every drawing, the report and its messages, and
+//                                           the connectivity check's differences
 //
 // Texts are converted to UTF-8 by the code page option, as in the JSON files. The same store
 // and report always give byte-identical files.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -20,12 +22,27 @@
 
 namespace view {
 
+// One difference the connectivity check found between the design file's netlist and the nets
+// of the imported sheets, as the check lists it.
+struct TConnectivityDifference {
+    std::string Kind;                  // "split", "merged", "unconnected", "hostOnly"
+    std::string Text;                  // UTF-8
+    std::optional<std::string> Sheet;  // UTF-8 sheet name; none when there is no place to look
+    int64_t X = 0;                     // host units, when Sheet is set
+    int64_t Y = 0;
+};
+
 struct TViewOptions {
     qelsch::CodePage CodePage = qelsch::CodePage::Auto;
     // The translation report to show and to take the messages from (usually in the folder).
     std::optional<std::filesystem::path> ReportFile;
     // The page's title; the folder's name when empty.
     std::string Title;
+    // The connectivity check's summary line ("connectivity: 6 of 7 nets identical...") and its
+    // differences; the page has no connectivity section when the summary is empty (a library,
+    // a design that was not checked).
+    std::string ConnectivitySummary;
+    std::vector<TConnectivityDifference> ConnectivityDifferences;
 };
 
 // A placed part whose library component (or the component's part) was not found.
