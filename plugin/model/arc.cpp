@@ -3,15 +3,15 @@
 #include "host/create_host_object.h"
 #include "host/sch_graphics.h"
 #include "model/drawing_support.h"
-#include "model/parse_loop.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 TNimboArc::TNimboArc(TNimboObject* owner) : TNimboDrawObject(owner) {}
 
 // ---- reading -------------------------------------------------------------------------------
 
 void TNimboArc::Parse() {
-    section::ParseLoop(*this, [this](int32_t token) {
+    RunParseLoop(*this, [this](int32_t token) {
         switch (token) {
             case kw::pt:
                 FPt = ReadPoint();

@@ -1,7 +1,7 @@
 #include "model/ascii_header.h"
 
 #include "reader/keywords.h"
-#include "reader/nimbo_parser.h"
+#include "reader/parse_loop.h"
 
 namespace {
 
@@ -29,9 +29,8 @@ TNimboAsciiHeader::TNimboAsciiHeader(TNimboObject* owner) : TNimboObject(owner) 
 
 void TNimboAsciiHeader::Parse() {
     if (!FParser) return;
-    FDepth = 1;
-    while (FDepth > 0 && !ReadingStopped()) {
-        switch (FParser->NextToken()) {
+    RunParseLoop(*this, [this](int32_t token) {
+        switch (token) {
             case kw::asciiVersion:
                 FVersionMajor = ReadInteger();
                 FVersionMinor = ReadInteger();
@@ -58,15 +57,9 @@ void TNimboAsciiHeader::Parse() {
             case kw::fileUnits:
                 FFileUnits = UnitsOfWord(ReadString());
                 break;
-            case tokOpen:
-                ++FDepth;
-                break;
-            case tokClose:
-                --FDepth;
-                break;
             default:
-                SkipSection();
-                break;
+                return false;
         }
-    }
+        return true;
+    });
 }

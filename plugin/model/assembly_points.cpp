@@ -1,7 +1,7 @@
 #include "model/assembly_points.h"
 
-#include "model/design_parse.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 namespace {
 

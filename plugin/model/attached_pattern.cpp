@@ -1,7 +1,7 @@
 #include "model/attached_pattern.h"
 
-#include "model/parse_loop.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 TNimboPadPinMapEntry::TNimboPadPinMapEntry(TNimboObject* owner) : TNimboObject(owner) {
     FKindName = "PadPinMapEntry";
@@ -12,7 +12,7 @@ TNimboAttachedPattern::TNimboAttachedPattern(TNimboObject* owner) : TNimboObject
 }
 
 void TNimboAttachedPattern::Parse() {
-    section::ParseLoop(*this, [this](int32_t token) {
+    RunParseLoop(*this, [this](int32_t token) {
         switch (token) {
             case kw::patternNum:
                 FPatternNum = ReadInteger();
@@ -36,23 +36,21 @@ void TNimboAttachedPattern::Parse() {
 // `compPinRef` comes. A `compPinRef` with no entry started has nowhere to go and is dropped.
 void TNimboAttachedPattern::ParsePadPinMap() {
     std::unique_ptr<TNimboPadPinMapEntry> entry;
-    while (FDepth > 1 && !ReadingStopped()) {
-        section::ReadGroupToken(*this, [this, &entry](int32_t token) {
-            switch (token) {
-                case kw::padNum:
-                    entry = std::make_unique<TNimboPadPinMapEntry>(this);
-                    entry->FPadNum = ReadInteger();
-                    return true;
-                case kw::compPinRef: {
-                    std::string pin = ReadString();
-                    if (entry == nullptr) return true;
-                    entry->FCompPinRef = std::move(pin);
-                    FPadPinMap.push_back(std::move(entry));
-                    return true;
-                }
-                default:
-                    return false;
+    ReadGroupInPlace(*this, [this, &entry](int32_t token) {
+        switch (token) {
+            case kw::padNum:
+                entry = std::make_unique<TNimboPadPinMapEntry>(this);
+                entry->FPadNum = ReadInteger();
+                return true;
+            case kw::compPinRef: {
+                std::string pin = ReadString();
+                if (entry == nullptr) return true;
+                entry->FCompPinRef = std::move(pin);
+                FPadPinMap.push_back(std::move(entry));
+                return true;
             }
-        });
-    }
+            default:
+                return false;
+        }
+    });
 }

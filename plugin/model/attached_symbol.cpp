@@ -3,10 +3,10 @@
 #include <array>
 
 #include "model/library.h"
-#include "model/parse_loop.h"
 #include "model/symbol_def.h"
 #include "model/word_table.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ TNimboAttachedSymbol::TNimboAttachedSymbol(TNimboObject* owner) : TNimboObject(o
 // ---- reading -------------------------------------------------------------------------------
 
 void TNimboAttachedSymbol::Parse() {
-    section::ParseLoop(*this, [this](int32_t token) {
+    RunParseLoop(*this, [this](int32_t token) {
         switch (token) {
             case kw::partNum:
                 FPartNum = ReadInteger();

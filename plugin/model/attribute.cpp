@@ -1,14 +1,14 @@
 #include "model/attribute.h"
 
-#include "model/parse_loop.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 TNimboAttr::TNimboAttr(TNimboObject* owner) : TNimboDrawObject(owner) {}
 
 void TNimboAttr::Parse() {
     FName = ReadString();
     FValue = ReadString();
-    section::ParseLoop(*this, [this](int32_t token) {
+    RunParseLoop(*this, [this](int32_t token) {
         switch (token) {
             case kw::pt:
                 FPt = ReadPoint();
@@ -41,4 +41,16 @@ void TNimboAttr::Parse() {
                 return false;
         }
     });
+}
+
+void ReadAttrsInPlace(TNimboObject& self, std::vector<std::unique_ptr<TNimboAttr>>& attrs,
+                      int32_t groupLevel) {
+    ReadGroupInPlace(
+        self,
+        [&](int32_t token) {
+            if (token != kw::attr) return false;
+            attrs.push_back(ParseChild<TNimboAttr>(self));
+            return true;
+        },
+        groupLevel);
 }

@@ -4,11 +4,14 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "host/point.h"
 #include "model/justification.h"
 #include "reader/nimbo_object.h"
+#include "reader/parse_loop.h"
 
 class TNimboAttr : public TNimboDrawObject {
   public:
@@ -27,3 +30,9 @@ class TNimboAttr : public TNimboDrawObject {
     std::string FConstraintComment;
     std::string FConstraintUnits;
 };
+
+// Reads a group of attributes in place, after its keyword ("globalAttrs", a room's "attrs"...):
+// each "attr" in it is appended to `attrs`, anything else is skipped; the group ends where
+// ReadGroupInPlace ends it for `groupLevel`.
+void ReadAttrsInPlace(TNimboObject& self, std::vector<std::unique_ptr<TNimboAttr>>& attrs,
+                      int32_t groupLevel = kGroupDepth);

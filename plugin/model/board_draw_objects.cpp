@@ -4,7 +4,6 @@
 #include "model/assembly_points.h"
 #include "model/attribute.h"
 #include "model/board_placements.h"
-#include "model/board_reading.h"
 #include "model/copper_pour.h"
 #include "model/design_view.h"
 #include "model/detail.h"
@@ -21,6 +20,7 @@
 #include "model/table.h"
 #include "model/text.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 std::unique_ptr<TNimboObject> CreateBoardDrawObject(int32_t keyword, TNimboObject* owner,
                                                     bool planeObjIsPlane) {
@@ -87,9 +87,7 @@ void ReadBoardDrawObjectsInPlace(TNimboObject& owner,
     ReadGroupInPlace(owner, [&](int32_t token) {
         std::unique_ptr<TNimboObject> object = CreateBoardDrawObject(token, &owner, false);
         if (!object) return false;
-        object->Parse();
-        objects.push_back(std::move(object));
-        --owner.FDepth;
+        objects.push_back(ParseChild(owner, std::move(object)));
         return true;
     });
 }

@@ -1,8 +1,8 @@
 #include "model/board_placements.h"
 
 #include "model/attribute.h"
-#include "model/design_parse.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 TNimboPad::TNimboPad(TNimboObject* owner) : TNimboDrawObject(owner) {
     FKindName = "Pad";

@@ -1,6 +1,7 @@
 #include "model/board_reading.h"
 
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 void ReadPointsInPlace(TNimboObject& self, std::vector<TPoint>& points) {
     ReadGroupInPlace(self, [&](int32_t token) {

@@ -3,8 +3,8 @@
 #include "host/create_host_object.h"
 #include "host/sch_vertex_objects.h"
 #include "model/design_host.h"
-#include "model/design_parse.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 TNimboBus::TNimboBus(TNimboObject* owner) : TNimboDrawObject(owner) {
     FKindName = "Bus";

@@ -1,8 +1,8 @@
 #include "model/bus_entry.h"
 
-#include "model/design_parse.h"
 #include "model/word_table.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 TNimboBusEntry::TNimboBusEntry(TNimboObject* owner) : TNimboDrawObject(owner) {
     FKindName = "Bus Entry";

@@ -1,8 +1,8 @@
 #include "model/comp_inst.h"
 
 #include "model/attribute.h"
-#include "model/design_parse.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 TNimboCompInst::TNimboCompInst(TNimboObject* owner) : TNimboDesignObject(owner) {}
 TNimboCompInst::~TNimboCompInst() = default;

@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "model/parse_loop.h"
 #include "model/word_table.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ TNimboCompPin::TNimboCompPin(TNimboObject* owner) : TNimboObject(owner) {
 
 void TNimboCompPin::Parse() {
     FPinDesignator = ReadString();
-    section::ParseLoop(*this, [this](int32_t token) {
+    RunParseLoop(*this, [this](int32_t token) {
         switch (token) {
             case kw::pinName:
                 FPinName = ReadString();

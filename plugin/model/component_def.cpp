@@ -1,7 +1,7 @@
 #include "model/component_def.h"
 
-#include "model/parse_loop.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 // Reading of a component definition; its translation is the library import
 // (library_import.cpp).
@@ -14,8 +14,7 @@ TNimboCompDef::~TNimboCompDef() = default;
 
 void TNimboCompDef::Parse() {
     FName = ReadString();
-    section::ParseLoop(*this, [this](int32_t token) {
-        using section::ParseChild;
+    RunParseLoop(*this, [this](int32_t token) {
         switch (token) {
             case kw::originalName:
                 FOriginalName = ReadString();

@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "model/parse_loop.h"
 #include "model/word_table.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ TNimboComponentHeader::TNimboComponentHeader(TNimboObject* owner) : TNimboObject
 }
 
 void TNimboComponentHeader::Parse() {
-    section::ParseLoop(*this, [this](int32_t token) {
+    RunParseLoop(*this, [this](int32_t token) {
         switch (token) {
             case kw::sourceLibrary:
                 FSourceLibrary = ReadString();
@@ -67,18 +67,16 @@ void TNimboComponentHeader::Parse() {
 
 // The `alts` group is read in place: its ")" brings FDepth back to the header's own level.
 void TNimboComponentHeader::ParseAlts() {
-    while (FDepth > 1 && !ReadingStopped()) {
-        section::ReadGroupToken(*this, [this](int32_t token) {
-            switch (token) {
-                case kw::ieeeAlt:
-                    FIeeeAlt = ReadBoolean();
-                    return true;
-                case kw::deMorganAlt:
-                    FDeMorganAlt = ReadBoolean();
-                    return true;
-                default:
-                    return false;
-            }
-        });
-    }
+    ReadGroupInPlace(*this, [this](int32_t token) {
+        switch (token) {
+            case kw::ieeeAlt:
+                FIeeeAlt = ReadBoolean();
+                return true;
+            case kw::deMorganAlt:
+                FDeMorganAlt = ReadBoolean();
+                return true;
+            default:
+                return false;
+        }
+    });
 }

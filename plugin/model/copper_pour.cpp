@@ -3,9 +3,9 @@
 #include <array>
 
 #include "model/board_reading.h"
-#include "model/design_parse.h"
 #include "model/word_table.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 namespace {
 

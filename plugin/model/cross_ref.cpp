@@ -1,6 +1,6 @@
 #include "model/cross_ref.h"
 
-#include "model/design_parse.h"
+#include "reader/parse_loop.h"
 
 TNimboXRef::TNimboXRef(TNimboObject* owner) : TNimboDrawObject(owner) {
     FKindName = "XRef";

@@ -1,9 +1,9 @@
 #include "model/design_info.h"
 
-#include "model/design_parse.h"
 #include "model/word_table.h"
 #include "reader/keywords.h"
 #include "reader/nimbo_parser.h"
+#include "reader/parse_loop.h"
 
 TNimboFieldDef::TNimboFieldDef(TNimboObject* owner) : TNimboObject(owner) {}
 
@@ -99,17 +99,12 @@ void TNimboGridDfns::Parse() {
 
 // The "relOrigin" group in place: its "pt" is the origin.
 void TNimboGridDfns::ParseRelOrigin() {
-    const int32_t groupLevel = FDepth;
-    while (FDepth >= groupLevel && !ReadingStopped()) {
-        const int32_t token = FParser->NextToken();
-        if (token == tokOpen) {
-            ++FDepth;
-        } else if (token == tokClose) {
-            --FDepth;
-        } else if (token == kw::pt) {
+    ReadGroupInPlace(
+        *this,
+        [this](int32_t token) {
+            if (token != kw::pt) return false;
             FRelOrigin = ReadPoint();
-        } else {
-            SkipSection();
-        }
-    }
+            return true;
+        },
+        FDepth);
 }

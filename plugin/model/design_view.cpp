@@ -1,8 +1,8 @@
 #include "model/design_view.h"
 
 #include "model/board_reading.h"
-#include "model/design_parse.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 TNimboDesignViewRegion::TNimboDesignViewRegion(TNimboObject* owner) : TNimboDrawObject(owner) {}
 

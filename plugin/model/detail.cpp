@@ -1,7 +1,7 @@
 #include "model/detail.h"
 
-#include "model/design_parse.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 TNimboDetail::TNimboDetail(TNimboObject* owner) : TNimboDrawObject(owner) {
     FKindName = "Detail";

@@ -4,12 +4,12 @@
 
 #include "model/arc.h"
 #include "model/board_reading.h"
-#include "model/design_parse.h"
 #include "model/line.h"
 #include "model/pcb_poly.h"
 #include "model/text.h"
 #include "model/word_table.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 #include "model/field.h"
 
-#include "model/parse_loop.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 TNimboField::TNimboField(TNimboObject* owner) : TNimboDrawObject(owner) {}
 
 // A quoted string in the section (the field's sample text) is passed over.
 void TNimboField::Parse() {
-    section::ParseLoop(*this, [this](int32_t token) {
+    RunParseLoop(*this, [this](int32_t token) {
         switch (token) {
             case kw::pt:
                 FPt = ReadPoint();

@@ -1,7 +1,7 @@
 #include "model/from_to.h"
 
-#include "model/design_parse.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 TNimboFromTo::TNimboFromTo(TNimboObject* owner) : TNimboDrawObject(owner) {
     FKindName = "FromTo";

@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "model/design_parse.h"
 #include "model/word_table.h"
 #include "reader/keywords.h"
 #include "reader/nimbo_parser.h"
+#include "reader/parse_loop.h"
 
 namespace {
 

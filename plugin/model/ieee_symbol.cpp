@@ -6,10 +6,10 @@
 #include "host/geometry.h"
 #include "host/sch_graphics.h"
 #include "model/drawing_support.h"
-#include "model/parse_loop.h"
 #include "model/word_table.h"
 #include "platform/int_math.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 // ---- the symbols' drawings -----------------------------------------------------------------
 
@@ -103,7 +103,7 @@ TNimboIeeeSymbol::TNimboIeeeSymbol(TNimboObject* owner) : TNimboDrawObject(owner
 
 void TNimboIeeeSymbol::Parse() {
     FName = ReadString();
-    section::ParseLoop(*this, [this](int32_t token) {
+    RunParseLoop(*this, [this](int32_t token) {
         switch (token) {
             case kw::pt:
                 FPt = ReadPoint();

@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "model/design_parse.h"
 #include "model/word_table.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include "host/create_host_object.h"
 #include "host/sch_net_objects.h"
 #include "model/design_host.h"
-#include "model/design_parse.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 TNimboJunction::TNimboJunction(TNimboObject* owner) : TNimboDrawObject(owner) {
     FKindName = "Junction";

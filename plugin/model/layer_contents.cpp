@@ -1,8 +1,8 @@
 #include "model/layer_contents.h"
 
 #include "model/board_draw_objects.h"
-#include "model/design_parse.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 TNimboLayerContents::TNimboLayerContents(TNimboObject* owner) : TNimboObject(owner) {}
 
@@ -14,9 +14,7 @@ void TNimboLayerContents::Parse() {
         }
         std::unique_ptr<TNimboObject> object = CreateBoardDrawObject(token, this, true);
         if (!object) return false;
-        object->Parse();
-        FDrawObjects.push_back(std::move(object));
-        --FDepth;
+        FDrawObjects.push_back(ParseChild(*this, std::move(object)));
         return true;
     });
 }

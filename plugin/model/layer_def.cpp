@@ -3,11 +3,11 @@
 #include <array>
 
 #include "model/attribute.h"
-#include "model/design_parse.h"
 #include "model/library.h"
 #include "model/title_sheet.h"
 #include "model/word_table.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 #include "host/document_options.h"
 #include "model/component_def.h"
 #include "model/pad_style.h"
-#include "model/parse_loop.h"
 #include "model/pattern_def.h"
 #include "model/symbol_def.h"
 #include "model/text_style.h"
 #include "model/via_style.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 // Reading of the library section and the lookups by name; the translation is the library
 // import (library_import.cpp).
@@ -43,7 +43,7 @@ void ParseSection(TNimboObject& definition) {
 
 void TNimboLibrary::Parse() {
     FName = ReadString();
-    section::ParseLoop(*this, [this](int32_t token) {
+    RunParseLoop(*this, [this](int32_t token) {
         switch (token) {
             case kw::compDef:
                 ReadDefinition<TNimboCompDef>(*this, FCompDefs, ParseSection,

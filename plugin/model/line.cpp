@@ -6,9 +6,9 @@
 #include "host/create_host_object.h"
 #include "host/sch_graphics.h"
 #include "model/drawing_support.h"
-#include "model/parse_loop.h"
 #include "model/word_table.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ TNimboLine::TNimboLine(TNimboObject* owner)
 
 void TNimboLine::Parse() {
     int points = 0;  // `pt` groups read so far; decides which end an end style belongs to
-    section::ParseLoop(*this, [this, &points](int32_t token) {
+    RunParseLoop(*this, [this, &points](int32_t token) {
         switch (token) {
             case kw::pt:
                 (points == 0 ? FPoint1 : FPoint2) = ReadPoint();

@@ -1,7 +1,7 @@
 #include "model/line_keep_out.h"
 
-#include "model/design_parse.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 TNimboLineKeepOut::TNimboLineKeepOut(TNimboObject* owner) : TNimboDrawObject(owner) {
     FKindName = "KeepOut Line";

@@ -1,8 +1,8 @@
 #include "model/net.h"
 
 #include "model/attribute.h"
-#include "model/design_parse.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 TNimboNode::TNimboNode(TNimboObject* owner) : TNimboDesignObject(owner) {}
 

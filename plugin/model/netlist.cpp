@@ -3,11 +3,11 @@
 #include "model/attribute.h"
 #include "model/comp_inst.h"
 #include "model/component_def.h"
-#include "model/design_parse.h"
 #include "model/library.h"
 #include "model/net.h"
 #include "model/word_table.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 TNimboNetlist::TNimboNetlist(TNimboObject* owner) : TNimboObject(owner) {}
 TNimboNetlist::~TNimboNetlist() = default;
@@ -29,7 +29,7 @@ void TNimboNetlist::Parse() {
                 FClassToClassRules.push_back(ParseChild<TNimboClassToClass>(*this));
                 return true;
             case kw::globalAttrs:
-                ParseAttrGroup(*this, FGlobalAttrs);
+                ReadAttrsInPlace(*this, FGlobalAttrs, FDepth);
                 return true;
             default:
                 return false;

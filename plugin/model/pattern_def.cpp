@@ -1,9 +1,9 @@
 #include "model/pattern_def.h"
 
 #include "model/board_draw_objects.h"
-#include "model/design_parse.h"
 #include "model/layer_contents.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 TNimboPatternDef::TNimboPatternDef(TNimboObject* owner) : TNimboObject(owner) {}
 

@@ -4,10 +4,10 @@
 #include "model/board_draw_objects.h"
 #include "model/board_reading.h"
 #include "model/design_info.h"
-#include "model/design_parse.h"
 #include "model/layer_contents.h"
 #include "model/layer_def.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 TNimboPcbDesignHeader::TNimboPcbDesignHeader(TNimboObject* owner) : TNimboDesignObject(owner) {
     FKindName = "DesignHeader";
@@ -74,9 +74,5 @@ void TNimboPCBDesign::Parse() {
 }
 
 void TNimboPCBDesign::ReadGlobalAttrs() {
-    ReadGroupInPlace(*this, [this](int32_t token) {
-        if (token != kw::attr) return false;
-        FGlobalAttrs.push_back(ParseChild<TNimboAttr>(*this));
-        return true;
-    });
+    ReadAttrsInPlace(*this, FGlobalAttrs);
 }

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "model/design_parse.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 TNimboFillets::TNimboFillets(TNimboObject* owner) : TNimboDrawObject(owner) {
     FKindName = "Fillets";

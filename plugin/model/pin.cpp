@@ -5,12 +5,12 @@
 #include "host/create_host_object.h"
 #include "host/sch_pin.h"
 #include "model/drawing_support.h"
-#include "model/parse_loop.h"
 #include "model/text.h"
 #include "model/word_table.h"
 #include "platform/int_math.h"
 #include "reader/keywords.h"
 #include "reader/nimbo_parser.h"
+#include "reader/parse_loop.h"
 
 // ---- TNimboPinDisplay ----------------------------------------------------------------------
 
@@ -19,7 +19,7 @@ TNimboPinDisplay::TNimboPinDisplay(TNimboObject* owner) : TNimboDrawObject(owner
 }
 
 void TNimboPinDisplay::Parse() {
-    section::ParseLoop(*this, [this](int32_t token) {
+    RunParseLoop(*this, [this](int32_t token) {
         switch (token) {
             case kw::dispPinDes:
                 FShowPinDes = ReadBoolean();
@@ -52,7 +52,7 @@ std::unique_ptr<TNimboText> TNimboPin::ParseTextSection() {
 }
 
 void TNimboPin::Parse() {
-    section::ParseLoop(*this, [this](int32_t token) {
+    RunParseLoop(*this, [this](int32_t token) {
         switch (token) {
             case kw::pinNum:
                 FPinNum = ReadInteger();

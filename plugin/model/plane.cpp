@@ -1,8 +1,8 @@
 #include "model/plane.h"
 
 #include "model/board_reading.h"
-#include "model/design_parse.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 TNimboPlane::TNimboPlane(TNimboObject* owner) : TNimboDrawObject(owner) {
     FKindName = "Plane";

@@ -3,15 +3,15 @@
 #include "host/create_host_object.h"
 #include "host/sch_vertex_objects.h"
 #include "model/drawing_support.h"
-#include "model/parse_loop.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 TNimboPoly::TNimboPoly(TNimboObject* owner) : TNimboDrawObject(owner) {}
 
 // ---- reading -------------------------------------------------------------------------------
 
 void TNimboPoly::Parse() {
-    section::ParseLoop(*this, [this](int32_t token) {
+    RunParseLoop(*this, [this](int32_t token) {
         switch (token) {
             case kw::pt:
                 FPoints.push_back(ReadPoint());

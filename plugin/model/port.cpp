@@ -7,12 +7,12 @@
 #include "host/sch_net_objects.h"
 #include "host/sch_vertex_objects.h"
 #include "model/design_host.h"
-#include "model/design_parse.h"
 #include "model/line.h"
 #include "model/sheet.h"
 #include "model/wire.h"
 #include "model/word_table.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 #include "report/report_manager.h"
 
 namespace {

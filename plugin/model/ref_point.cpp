@@ -1,7 +1,7 @@
 #include "model/ref_point.h"
 
-#include "model/design_parse.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 TNimboRefPoint::TNimboRefPoint(TNimboObject* owner) : TNimboDrawObject(owner) {
     FKindName = "RefPoint";

@@ -4,10 +4,10 @@
 
 #include "model/attribute.h"
 #include "model/board_reading.h"
-#include "model/design_parse.h"
 #include "model/pcb_poly.h"
 #include "model/word_table.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 namespace {
 
@@ -74,9 +74,5 @@ void TNimboRoom::Parse() {
 }
 
 void TNimboRoom::ReadAttrs() {
-    ReadGroupInPlace(*this, [this](int32_t token) {
-        if (token != kw::attr) return false;
-        FAttrs.push_back(ParseChild<TNimboAttr>(*this));
-        return true;
-    });
+    ReadAttrsInPlace(*this, FAttrs);
 }

@@ -1,11 +1,11 @@
 #include "model/sch_design.h"
 
 #include "model/attribute.h"
-#include "model/design_parse.h"
 #include "model/sch_document.h"
 #include "model/sheet.h"
 #include "model/title_sheet.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 // ---- Design header ----
 
@@ -29,7 +29,7 @@ void TNimboSCHDesign::Parse() {
     RunParseLoop(*this, [this](int32_t token) {
         switch (token) {
             case kw::globalAttrs:
-                ParseAttrGroup(*this, FGlobalAttrs);
+                ReadAttrsInPlace(*this, FGlobalAttrs, FDepth);
                 return true;
             case kw::schDesignHeader:
                 FHeader = ParseChild<TNimboSCHDesignHeader>(*this);

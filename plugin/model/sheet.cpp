@@ -4,7 +4,6 @@
 #include <array>
 
 #include "model/bus_entry.h"
-#include "model/design_parse.h"
 #include "model/line.h"
 #include "model/port.h"
 #include "model/sheet_draw_objects.h"
@@ -12,6 +11,7 @@
 #include "model/wire.h"
 #include "model/word_table.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 namespace {
 
@@ -88,9 +88,7 @@ void TNimboSheet::Parse() {
     FName = ReadString();
     RunParseLoop(*this, [this](int32_t token) {
         if (auto object = CreateSheetDrawObject(token, this)) {
-            object->Parse();
-            --FDepth;
-            AddDrawObject(std::move(object));
+            AddDrawObject(ParseChild(*this, std::move(object)));
             return true;
         }
         switch (token) {

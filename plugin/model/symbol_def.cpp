@@ -1,10 +1,10 @@
 #include "model/symbol_def.h"
 
 #include "model/attribute.h"
-#include "model/parse_loop.h"
 #include "model/sheet_draw_objects.h"
 #include "model/word_table.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 TNimboSymbolDef::TNimboSymbolDef(TNimboObject* owner) : TNimboObject(owner) {
     FKindName = "SymbolDef";
@@ -18,13 +18,13 @@ TNimboSymbolDef::~TNimboSymbolDef() = default;
 // apart from the drawing.
 void TNimboSymbolDef::Parse() {
     FName = ReadString();
-    section::ParseLoop(*this, [this](int32_t token) {
+    RunParseLoop(*this, [this](int32_t token) {
         switch (token) {
             case kw::originalName:
                 FOriginalName = ReadString();
                 return true;
             case kw::attr:
-                FAttrs.push_back(section::ParseChild<TNimboAttr>(*this));
+                FAttrs.push_back(ParseChild<TNimboAttr>(*this));
                 return true;
             case kw::xRef:
                 return false;
@@ -33,9 +33,7 @@ void TNimboSymbolDef::Parse() {
         }
         std::unique_ptr<TNimboObject> drawing = CreateSheetDrawObject(token, this);
         if (drawing == nullptr) return false;
-        drawing->Parse();
-        --FDepth;
-        FDrawing.push_back(std::move(drawing));
+        FDrawing.push_back(ParseChild(*this, std::move(drawing)));
         return true;
     });
 }

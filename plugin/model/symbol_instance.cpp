@@ -13,7 +13,6 @@
 #include "model/comp_inst.h"
 #include "model/component_def.h"
 #include "model/design_host.h"
-#include "model/design_parse.h"
 #include "model/library.h"
 #include "model/line.h"
 #include "model/netlist.h"
@@ -24,6 +23,7 @@
 #include "model/wire.h"
 #include "model/word_table.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 #include "report/report_manager.h"
 
 namespace {

@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "model/parse_loop.h"
 #include "model/word_table.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ constexpr std::array<wordtab::TWordCode, 3> kTableInfos{{
 TNimboTable::TNimboTable(TNimboObject* owner) : TNimboDrawObject(owner) {}
 
 void TNimboTable::Parse() {
-    section::ParseLoop(*this, [this](int32_t token) {
+    RunParseLoop(*this, [this](int32_t token) {
         switch (token) {
             case kw::tableType:
                 wordtab::ApplyWord(ReadString(), kTableTypes, FTableType);

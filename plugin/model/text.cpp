@@ -6,18 +6,18 @@
 #include "host/sch_text_field.h"
 #include "model/drawing_support.h"
 #include "model/library.h"
-#include "model/parse_loop.h"
 #include "model/text_style.h"
 #include "platform/int_math.h"
 #include "reader/keywords.h"
 #include "reader/nimbo_parser.h"
+#include "reader/parse_loop.h"
 
 TNimboText::TNimboText(TNimboObject* owner) : TNimboDrawObject(owner) {}
 
 // ---- reading -------------------------------------------------------------------------------
 
 void TNimboText::Parse() {
-    section::ParseLoop(*this, [this](int32_t token) {
+    RunParseLoop(*this, [this](int32_t token) {
         switch (token) {
             case tokString:
                 FText = FParser->TokenText();

@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "model/parse_loop.h"
 #include "model/word_table.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 
 // ---- TNimboFont ----------------------------------------------------------------------------
 
@@ -22,7 +22,7 @@ TNimboFont::TNimboFont(TNimboObject* owner) : TNimboObject(owner) {
 }
 
 void TNimboFont::Parse() {
-    section::ParseLoop(*this, [this](int32_t token) {
+    RunParseLoop(*this, [this](int32_t token) {
         switch (token) {
             case kw::fontType:
                 FFontType = wordtab::SameText(ReadString(), "Stroke") ? 0 : 1;
@@ -75,10 +75,10 @@ TNimboTextStyleDef::TNimboTextStyleDef(TNimboObject* owner) : TNimboObject(owner
 
 void TNimboTextStyleDef::Parse() {
     FName = ReadString();
-    section::ParseLoop(*this, [this](int32_t token) {
+    RunParseLoop(*this, [this](int32_t token) {
         switch (token) {
             case kw::font:
-                FFont = section::ParseChild<TNimboFont>(*this);
+                FFont = ParseChild<TNimboFont>(*this);
                 return true;
             case kw::textStyleAllowTType:
                 FAllowTType = ReadBoolean();

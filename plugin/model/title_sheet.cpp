@@ -1,12 +1,12 @@
 #include "model/title_sheet.h"
 
-#include "model/design_parse.h"
 #include "model/sch_design.h"
 #include "model/sch_document.h"
 #include "model/sheet_draw_objects.h"
 #include "model/word_table.h"
 #include "reader/keywords.h"
 #include "reader/nimbo_parser.h"
+#include "reader/parse_loop.h"
 
 // ---- Border ----
 
@@ -63,21 +63,25 @@ void TNimboZones::ParseRow(TZoneRow& row) {
     static constexpr wordtab::TWordCode kDirections[] = {{"Ascending", 0}, {"Descending", 1}};
     static constexpr wordtab::TWordCode kNumTypes[] = {{"Alphabetic", 0}, {"Numeric", 1}};
     row.FCount = ReadInteger();
-    const int32_t groupLevel = FDepth;
-    while (FDepth >= groupLevel && !ReadingStopped()) {
-        const int32_t token = FParser->NextToken();
-        if (token == tokOpen) {
-            ++FDepth;
-        } else if (token == tokClose) {
-            --FDepth;
-        } else if (token == kw::numDirection) {
-            if (auto code = wordtab::LookupWord(ReadString(), kDirections)) row.FDirection = *code;
-        } else if (token == kw::numType) {
-            if (auto code = wordtab::LookupWord(ReadString(), kNumTypes)) row.FNumType = *code;
-        } else {
-            SkipSection();
-        }
-    }
+    ReadGroupInPlace(
+        *this,
+        [this, &row](int32_t token) {
+            switch (token) {
+                case kw::numDirection:
+                    if (auto code = wordtab::LookupWord(ReadString(), kDirections)) {
+                        row.FDirection = *code;
+                    }
+                    return true;
+                case kw::numType:
+                    if (auto code = wordtab::LookupWord(ReadString(), kNumTypes)) {
+                        row.FNumType = *code;
+                    }
+                    return true;
+                default:
+                    return false;
+            }
+        },
+        FDepth);
 }
 
 // ---- Title sheet ----
@@ -88,9 +92,7 @@ TNimboTitleSheet::~TNimboTitleSheet() = default;
 void TNimboTitleSheet::Parse() {
     RunParseLoop(*this, [this](int32_t token) {
         if (auto object = CreateSheetDrawObject(token, this)) {
-            object->Parse();
-            --FDepth;
-            FDrawObjects.push_back(std::move(object));
+            FDrawObjects.push_back(ParseChild(*this, std::move(object)));
             return true;
         }
         switch (token) {

@@ -10,11 +10,11 @@
 #include "host/sch_vertex_objects.h"
 #include "model/bus_entry.h"
 #include "model/design_host.h"
-#include "model/design_parse.h"
 #include "model/line.h"
 #include "model/sheet.h"
 #include "model/text.h"
 #include "reader/keywords.h"
+#include "reader/parse_loop.h"
 #include "report/report_manager.h"
 
 namespace {

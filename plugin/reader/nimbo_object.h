@@ -2,16 +2,7 @@
 // object that creates it, the reading operations for the value types of the format, and the
 // skipping of sections a kind does not handle.
 //
-// The parse loop every kind follows in Parse():
-//   1. The owner has read "(" and the kind's keyword and created the object; fixed leading
-//      values (a name...) are read first.
-//   2. FDepth = 1.
-//   3. While FDepth > 0: stop on Eof or Aborted; t = NextToken():
-//        tokOpen: ++FDepth;  tokClose: --FDepth;
-//        a keyword whose value the kind reads: read it (the group's ")" comes back as tokClose);
-//        a keyword opening a child section: create the child with this as owner, child->Parse(),
-//          keep it, --FDepth (balances the "(" counted before the keyword);
-//        anything else: SkipSection().
+// The parse loop every kind runs with these operations is in reader/parse_loop.h.
 #pragma once
 
 #include <cstdint>
