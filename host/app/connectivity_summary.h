@@ -4,17 +4,33 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <ostream>
+#include <string>
 
+#include "comparison.h"
 #include "editor.h"
 #include "options.h"
 
 namespace app {
 
-// Checks the editor's sheets against `file`'s netlist after a design import. The result is
-// kExitOk, kExitConnectivityDiffers (only with --check-connectivity) or kExitHostFailure when
-// connectivity.json cannot be written.
-int ReportConnectivity(const qelsch::SchEditor& editor, const std::filesystem::path& file,
+// The check of one design import, made once for the summary, connectivity.json and the page.
+struct TConnectivityCheck {
+    std::optional<connectivity::TConnectivityResult> Result;
+    std::string Problem;  // why there is no result (the file holds no netlist...)
+
+    // The summary line: the check's, or "connectivity: not checked, <problem>".
+    std::string SummaryLine() const;
+};
+
+// Compares the editor's sheets with `file`'s netlist after a design import.
+TConnectivityCheck CheckImportedDesign(const qelsch::SchEditor& editor,
+                                       const std::filesystem::path& file);
+
+// Prints the check's summary line (and with --check-connectivity every difference) and writes
+// connectivity.json when there is a result. The result is kExitOk, kExitConnectivityDiffers (only
+// with --check-connectivity) or kExitHostFailure when connectivity.json cannot be written.
+int ReportConnectivity(const TConnectivityCheck& check, const std::filesystem::path& file,
                        const std::filesystem::path& workspace, const TOptions& options,
                        std::ostream& out, std::ostream& err);
 

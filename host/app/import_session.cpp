@@ -20,6 +20,7 @@
 #include "kicad_folder.h"
 #include "report_counts.h"
 #include "terminal_session.h"
+#include "workspace_drawings.h"
 
 namespace app {
 
@@ -226,6 +227,16 @@ int RunImport(const TImportJob& job, std::ostream& out, std::ostream& err) {
 
     for (const std::string& problem : saved.errors) err << "zorvan-import: " << problem << "\n";
     if (!saved.ok()) return kExitHostFailure;
+
+    // Checked once: the summary line, connectivity.json and the page all show this result.
+    std::optional<TConnectivityCheck> connectivity;
+    if (valid && counts && !options.Library) connectivity = CheckImportedDesign(editor, file);
+    if (!options.KicadOnly) {
+        const TDrawingsInput drawings{workspace, saved, host.LastAssignedFile(),
+                                      job.File.filename().string(),
+                                      connectivity ? &*connectivity : nullptr};
+        if (SaveDrawings(editor, drawings, options, out, err) != kExitOk) return kExitHostFailure;
+    }
     if (!valid) {
         err << "zorvan-import: " << job.File.string() << ": not a ZORVAN ASCII " << kind
             << " file (the report says why)\n";
@@ -240,12 +251,12 @@ int RunImport(const TImportJob& job, std::ostream& out, std::ostream& err) {
     }
     if (WriteKicadFolder(editor, file, workspace, options, out, err) != kExitOk)
         return kExitHostFailure;
-    int connectivity = kExitOk;
-    if (!options.Library)
-        connectivity = ReportConnectivity(editor, file, workspace, options, out, err);
-    if (connectivity == kExitHostFailure) return connectivity;
+    int connectivityCode = kExitOk;
+    if (connectivity)
+        connectivityCode = ReportConnectivity(*connectivity, file, workspace, options, out, err);
+    if (connectivityCode == kExitHostFailure) return connectivityCode;
     if (counts->Errors() > 0) return kExitImportErrors;
-    return connectivity;
+    return connectivityCode;
 }
 
 }  // namespace app
