@@ -3,30 +3,16 @@
 #include "reader/keywords.h"
 #include "reader/parse_loop.h"
 
-TNimboAttr::TNimboAttr(TNimboObject* owner) : TNimboDrawObject(owner) {}
+TNimboAttr::TNimboAttr(TNimboObject* owner) : TNimboPlacedText(owner) {}
 
 void TNimboAttr::Parse() {
     FName = ReadString();
     FValue = ReadString();
     RunParseLoop(*this, [this](int32_t token) {
+        if (ReadPlacement(token)) return true;
         switch (token) {
-            case kw::pt:
-                FPt = ReadPoint();
-                return true;
-            case kw::rotation:
-                FRotation = ReadFloat();
-                return true;
-            case kw::isFlipped:
-                FIsFlipped = ReadBoolean();
-                return true;
             case kw::isVisible:
                 FIsVisible = ReadBoolean();
-                return true;
-            case kw::justify:
-                ApplyJustifyWord(ReadString(), FJustify);
-                return true;
-            case kw::textStyleRef:
-                FTextStyleRef = ReadString();
                 return true;
             case kw::constraintFormula:
                 FConstraintFormula = ReadString();

@@ -8,24 +8,18 @@
 #include <string>
 #include <vector>
 
-#include "host/point.h"
-#include "model/justification.h"
+#include "model/placed_text.h"
 #include "reader/nimbo_object.h"
 #include "reader/parse_loop.h"
 
-class TNimboAttr : public TNimboDrawObject {
+class TNimboAttr : public TNimboPlacedText {
   public:
     explicit TNimboAttr(TNimboObject* owner);
     void Parse() override;
 
     std::string FName;
     std::string FValue;
-    TPoint FPt;              // host units, relative to the symbol origin inside a symbol definition
-    double FRotation = 0.0;  // degrees
-    bool FIsFlipped = false;
     bool FIsVisible = false;
-    uint8_t FJustify = kJustifyLowerLeft;
-    std::string FTextStyleRef;
     std::string FConstraintFormula;
     std::string FConstraintComment;
     std::string FConstraintUnits;

@@ -12,33 +12,19 @@
 #include "reader/nimbo_parser.h"
 #include "reader/parse_loop.h"
 
-TNimboText::TNimboText(TNimboObject* owner) : TNimboDrawObject(owner) {}
+TNimboText::TNimboText(TNimboObject* owner) : TNimboPlacedText(owner) {}
 
 // ---- reading -------------------------------------------------------------------------------
 
 void TNimboText::Parse() {
     RunParseLoop(*this, [this](int32_t token) {
+        if (ReadPlacement(token)) return true;
         switch (token) {
             case tokString:
                 FText = FParser->TokenText();
                 return true;
-            case kw::pt:
-                FPt = ReadPoint();
-                return true;
             case kw::extent:
                 FExtent = ReadPoint();
-                return true;
-            case kw::rotation:
-                FRotation = ReadFloat();
-                return true;
-            case kw::isFlipped:
-                FIsFlipped = ReadBoolean();
-                return true;
-            case kw::justify:
-                ApplyJustifyWord(ReadString(), FJustify);
-                return true;
-            case kw::textStyleRef:
-                FTextStyleRef = ReadString();
                 return true;
             default:
                 return false;

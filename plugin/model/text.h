@@ -6,10 +6,9 @@
 #include <string>
 
 #include "host/point.h"
-#include "model/justification.h"
-#include "reader/nimbo_object.h"
+#include "model/placed_text.h"
 
-class TNimboText : public TNimboDrawObject {
+class TNimboText : public TNimboPlacedText {
   public:
     explicit TNimboText(TNimboObject* owner);
     void Parse() override;
@@ -19,12 +18,7 @@ class TNimboText : public TNimboDrawObject {
 
     // Lines are separated by a carriage return, optionally followed by a line feed.
     std::string FText;
-    TPoint FPt;              // anchor, host units
-    TPoint FExtent;          // width, height as read; not used
-    double FRotation = 0.0;  // degrees
-    bool FIsFlipped = false;
-    uint8_t FJustify = kJustifyLowerLeft;
-    std::string FTextStyleRef;
+    TPoint FExtent;  // width, height as read; not used
 
   private:
     std::string TakeFirstLine();
