@@ -37,7 +37,7 @@ void TNimboFillets::Parse() {
     });
 }
 
-TNimboPcbPoly::TNimboPcbPoly(TNimboObject* owner) : TNimboDrawObject(owner) {
+TNimboPcbPoly::TNimboPcbPoly(TNimboObject* owner) : TNimboPolyOutline(owner) {
     FKindName = "PcbPoly";
 }
 
@@ -45,22 +45,8 @@ TNimboPcbPoly::~TNimboPcbPoly() = default;
 
 void TNimboPcbPoly::Parse() {
     RunParseLoop(*this, [this](int32_t token) {
+        if (ReadOutline(token)) return true;
         switch (token) {
-            case kw::pt:
-                FPoints.push_back(ReadPoint());
-                return true;
-            case kw::isFlipped:
-                FIsFlipped = ReadBoolean();
-                return true;
-            case kw::isCopperTie:
-                FIsCopperTie = ReadBoolean();
-                return true;
-            case kw::netNameRef:
-                FNetNameRef = ReadString();
-                return true;
-            case kw::tieNetValue:
-                FTieNetValue = ReadString();
-                return true;
             case kw::fillets:
                 FFillets = ParseChild<TNimboFillets>(*this);
                 return true;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/point.h"
+#include "model/poly_outline.h"
 #include "reader/nimbo_object.h"
 
 // The "fillets" of a polygon: a default radius, then one entry per "filletDesc".
@@ -26,18 +27,13 @@ class TNimboFillets : public TNimboDrawObject {
     std::vector<TFillet> FFillets;
 };
 
-class TNimboPcbPoly : public TNimboDrawObject {
+class TNimboPcbPoly : public TNimboPolyOutline {
   public:
     explicit TNimboPcbPoly(TNimboObject* owner);
     ~TNimboPcbPoly() override;
     void Parse() override;
 
-    // The points of nested "pcbPoly" groups join these.
-    std::vector<TPoint> FPoints;
-    bool FIsFlipped = false;
-    bool FIsCopperTie = false;
-    std::string FNetNameRef;
-    std::string FTieNetValue;
+    // The points of nested "pcbPoly" groups join FPoints.
     std::unique_ptr<TNimboFillets> FFillets;  // the last one read
 };
 
