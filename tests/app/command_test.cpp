@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@ namespace fs = std::filesystem;
 namespace {
 
 const fs::path kFixtures = FIXTURES;
+const fs::path kExamples = EXAMPLES;
 
 std::string ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -161,6 +163,43 @@ TEST_F(CommandTest, DesignImportSavesTheWorkspaceWithTheReportBesideTheDocuments
         << run.Out;
     EXPECT_NE(run.Out.find("Main"), std::string::npos) << run.Out;
     EXPECT_NE(run.Out.find("0 errors"), std::string::npos) << run.Out;
+}
+
+// A design of three sheets with a title sheet and a project sheet: every schematic document is
+// drawn under its JSON file's stem, and the page shows each drawing with the summary's
+// connectivity line. --kicad-only writes neither.
+TEST_F(CommandTest, DesignImportDrawsEverySheetAndWritesThePage) {
+    const std::string design = (kExamples / "controller.sch").string();
+    TRun run = Run({"-o", "ws", design});
+    ASSERT_EQ(run.ExitCode, 0) << run.Out << run.Err;
+
+    std::set<std::string> sheets, drawings;
+    for (const auto& entry : fs::directory_iterator(FDir / "ws")) {
+        const fs::path& path = entry.path();
+        if (path.extension() == ".svg") drawings.insert(path.stem().string());
+        if (path.extension() == ".json" &&
+            ReadFile(path).find("\"kind\": \"Sch\"") != std::string::npos)
+            sheets.insert(path.stem().string());
+    }
+    EXPECT_EQ(sheets.size(), 5u) << testing::PrintToString(sheets);
+    EXPECT_EQ(drawings, sheets);
+    EXPECT_TRUE(fs::is_directory(FDir / "ws" / "components"));
+
+    const std::string page = ReadFile(FDir / "ws" / "index.html");
+    for (const std::string& sheet : sheets)
+        EXPECT_NE(page.find("<img src=\"" + sheet + ".svg\""), std::string::npos) << sheet;
+    const size_t at = run.Out.find("\n  connectivity: ") + 3;
+    ASSERT_NE(at, std::string::npos + 3) << run.Out;
+    const std::string summary = run.Out.substr(at, run.Out.find('\n', at) - at);
+    EXPECT_NE(page.find("<h2>Connectivity</h2>\n<p>" + summary + "</p>"), std::string::npos)
+        << summary;
+
+    TRun kicadOnly = Run({"--kicad-only", "-o", "kicad-only", design});
+    ASSERT_EQ(kicadOnly.ExitCode, 0) << kicadOnly.Err;
+    EXPECT_TRUE(fs::is_directory(FDir / "kicad-only" / "kicad"));
+    EXPECT_FALSE(fs::exists(FDir / "kicad-only" / "index.html"));
+    for (const auto& entry : fs::directory_iterator(FDir / "kicad-only"))
+        EXPECT_NE(entry.path().extension(), ".svg") << entry.path();
 }
 
 TEST_F(CommandTest, OutputOptionNamesTheWorkspace) {
