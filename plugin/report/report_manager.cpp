@@ -171,9 +171,10 @@ std::vector<std::string> TReportManager::ReportLines() const {
 
 bool TReportManager::OpenReportFile(std::ofstream& file) {
     std::string path = Cut(CurrentDocumentFileName());
-    // Beside the current document when it is on disk; otherwise (a document never saved) the
-    // document's name as the host reports it is the start of the report's path.
-    if (clientapi::VfsFileExists(path)) path = clientapi::VfsExtractFilePath(path);
+    // Beside the current document when it is on disk. A document never saved has no folder of
+    // its own on disk: its name glued to the report's name would land in whatever folder the
+    // host runs in, so the report goes beside the imported file instead.
+    path = clientapi::VfsExtractFilePath(clientapi::VfsFileExists(path) ? path : FSourceFileName);
     std::string name = clientapi::VfsExtractFileName(GetImportFileName());
     name = clientapi::ForceFileNameExtension(name, "rpt");
     ReportFileName = Cut(path + name);

@@ -215,13 +215,16 @@ TEST_F(ReportTest, ThresholdsOfZeroWriteNothing) {
     EXPECT_TRUE(Report.ReportFileName.empty());
 }
 
-TEST_F(ReportTest, ReportOfAnUnsavedDocumentStartsWithTheDocumentName) {
+// A document never saved has no folder: the report goes beside the imported file rather than
+// into the folder the host happens to run in.
+TEST_F(ReportTest, ReportOfAnUnsavedDocumentGoesBesideTheImportedFile) {
     FakeHost().DocumentFileName = "Sheet1.SchDoc";  // not on disk
+    Report.SetSourceFileName((Folder / "demo.sch").string());
     std::ofstream file;
-    Report.OpenReportFile(file);
+    EXPECT_TRUE(Report.OpenReportFile(file));
     file.close();
-    EXPECT_EQ(Report.ReportFileName, "Sheet1.SchDocdemo.rpt");
-    fs::remove("Sheet1.SchDocdemo.rpt");
+    EXPECT_EQ(Report.ReportFileName, (Folder / "demo.rpt").string());
+    EXPECT_FALSE(fs::exists("Sheet1.SchDocdemo.rpt"));
 }
 
 TEST_F(ReportTest, ReportIsNamedAfterTheCurrentDocumentWhenNoFileNameIsStored) {
