@@ -150,8 +150,9 @@ std::string UsageText() {
     return R"(Usage: zorvan-import [options] FILE...
 
 Imports ZORVAN ASCII schematic designs (.sch) or libraries (.lia, .lib) into a workspace folder
-of schematic documents (JSON), with the translation report FILE-stem.rpt beside them, and a
-KiCad 6 project of the same in its kicad/ folder.
+of schematic documents (JSON), with the translation report FILE-stem.rpt beside them, their
+drawings (SVG) and index.html that shows them all, a design's connectivity check
+(connectivity.json), and a KiCad 6 project of the same in its kicad/ folder.
 
 Options:
   -o, --output DIR   the workspace folder (default: FILE's stem followed by -import, in the
@@ -166,7 +167,7 @@ Options:
                      list every difference between the design's own netlist and the nets of
                      the imported sheets (always written to connectivity.json)
       --kicad-only   write only the KiCad 6 project (the workspace's kicad/ folder, written
-                     on every import), not the editor's documents
+                     on every import), not the editor's documents nor their drawings
   -j, --jobs N       import up to N files at once, each in its own process (default 1)
       --code-page CP how the file's texts are read when saving: auto (UTF-8 when valid,
                      else Windows-1252), 1251, 1252 or utf-8 (default auto)
