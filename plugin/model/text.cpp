@@ -59,35 +59,37 @@ const TNimboFont* StyleFont(const TNimboObject& object, const std::string& style
 
 // Splits off the text up to the first carriage return; a line feed right after it belongs to
 // the line end. A line feed alone does not end a line.
-std::string TNimboText::TakeFirstLine() {
-    const size_t end = FText.find('\r');
-    if (end == std::string::npos) return std::exchange(FText, std::string());
-    std::string line = FText.substr(0, end);
+static std::string TakeFirstLine(std::string& text) {
+    const size_t end = text.find('\r');
+    if (end == std::string::npos) return std::exchange(text, std::string());
+    std::string line = text.substr(0, end);
     size_t next = end + 1;
-    if (next < FText.size() && FText[next] == '\n') ++next;
-    FText.erase(0, next);
+    if (next < text.size() && text[next] == '\n') ++next;
+    text.erase(0, next);
     return line;
 }
 
 void TNimboText::Translate() {
     const TDocumentOptions& document = TargetDocument(*this);
     const TNimboFont* font = StyleFont(*this, FTextStyleRef);
+    std::string rest = FText;
+    TPoint at = FPt;
     do {
         auto annotation = NewHostObject<TAnnotation>();
         FHostHandle = annotation.FHandle;
-        annotation.FText.Set(TakeFirstLine());
-        annotation.FLocation = FPt;
+        annotation.FText.Set(TakeFirstLine(rest));
+        annotation.FLocation = at;
         // Counts beyond a full turn (360 gives 4, -90 gives 255) mean the same turn modulo 4;
         // the host knows only the four codes.
         annotation.FOrientation = QuarterTurns(FRotation) & 3;
         if (font != nullptr) {
             annotation.FFontId = HostFontId(font->FFontFamily);
             // The next line goes one font height lower.
-            FPt.Y = platform::WrapSub(FPt.Y, font->FFontHeight);
+            at.Y = platform::WrapSub(at.Y, font->FFontHeight);
         }
         AddHostObject(annotation, document);
         Justify();
-    } while (!FText.empty());
+    } while (!rest.empty());
 }
 
 // The host anchors an annotation at its lower left corner; moves the annotation just made so

@@ -12,8 +12,9 @@ class TNimboText : public TNimboPlacedText {
   public:
     explicit TNimboText(TNimboObject* owner);
     void Parse() override;
-    // One annotation per line of FText. Consumes FText, and lowers FPt by the font height per
-    // line when the text style has a font. FHostHandle is the last annotation made.
+    // One annotation per line of FText, each line one font height below the one before when
+    // the text style has a font. FText and FPt stay as read: a symbol definition's text is
+    // translated once per part that draws the symbol. FHostHandle is the last annotation made.
     void Translate() override;
 
     // Lines are separated by a carriage return, optionally followed by a line feed.
@@ -21,6 +22,5 @@ class TNimboText : public TNimboPlacedText {
     TPoint FExtent;  // width, height as read; not used
 
   private:
-    std::string TakeFirstLine();
     void Justify();
 };

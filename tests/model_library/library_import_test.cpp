@@ -77,6 +77,31 @@ TEST_F(LibraryImportTest, TwoPartsFromOneSymbol) {
     EXPECT_TRUE(ImportWarnings().empty());
 }
 
+// A symbol drawn by several parts draws its texts into every one of them, in the same place:
+// translating a text must not use it up.
+TEST_F(LibraryImportTest, EveryPartOfOneSymbolGetsItsTexts) {
+    ImportLibrary(
+        "(textStyleDef \"(Tall)\" (font (fontType Stroke) (fontFamily Serif) (fontHeight 100)))"
+        "(symbolDef \"LABEL_1\" (originalName \"LABEL\")"
+        "  (text (pt 100 300) \"TOP\\r\\nBOTTOM\" (textStyleRef \"(Tall)\")))"
+        "(compDef \"TWO\" (originalName \"Two\") " +
+        Header(2) + Attached(1, "LABEL") + Attached(2, "LABEL") + ")");
+
+    const LibraryComponent* component = Component("Two");
+    ASSERT_NE(component, nullptr);
+    std::vector<std::vector<std::pair<std::string, int32_t>>> linesPerPart;
+    for (int part : {1, 2}) {
+        std::vector<std::pair<std::string, int32_t>> lines;
+        for (const qelsch::Annotation* a : Drawn<qelsch::Annotation>(*component, part))
+            lines.emplace_back(a->text, a->location.y);
+        linesPerPart.push_back(lines);
+    }
+    ASSERT_EQ(linesPerPart[0].size(), 2u);
+    EXPECT_EQ(linesPerPart[0][0].first, "TOP");
+    EXPECT_EQ(linesPerPart[0][1].first, "BOTTOM");
+    EXPECT_EQ(linesPerPart[1], linesPerPart[0]);
+}
+
 TEST_F(LibraryImportTest, OnePartSendsNoPreviousPart) {
     ImportLibrary(std::string(kGate) + "(compDef \"INV\" (originalName \"INV\") " + Header(1) +
                   Attached(1, "GATE") + ")");
