@@ -210,7 +210,7 @@ constexpr int kInstancesPerSheet = 40;
 constexpr int kPinsPerNet = 3;
 // Bytes a placed instance costs in the file on average (its netlist entry, its symbols, wires,
 // junctions and its share of ports, buses and texts); sizes the design to the wanted bytes.
-constexpr int64_t kBytesPerInstance = 5200;
+constexpr int64_t kBytesPerInstance = 4900;
 
 struct TInstance {
     const TComponentKind* Kind = nullptr;
@@ -397,7 +397,7 @@ int64_t WriteSyntheticDesign(const std::string& path, int64_t bytes) {
 
 int64_t WriteSyntheticLibrary(const std::string& path, int64_t bytes) {
     // Bytes one kind costs: its symbol and its component definition.
-    constexpr int64_t kBytesPerKind = 5600;
+    constexpr int64_t kBytesPerKind = 7400;
     TOut out(path);
     const int count = static_cast<int>(std::max<int64_t>(1, bytes / kBytesPerKind));
     WriteHeader(out, "synthetic.lia");
