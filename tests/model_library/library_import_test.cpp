@@ -102,6 +102,76 @@ TEST_F(LibraryImportTest, EveryPartOfOneSymbolGetsItsTexts) {
     EXPECT_EQ(linesPerPart[1], linesPerPart[0]);
 }
 
+// Every drawing kind a symbol can hold, drawn by three parts and in two display modes: each
+// drawing is the same as the first, so no kind's translation uses up or moves what it draws
+// from. Pins keep their numbers (the component has no pins to name them by).
+TEST_F(LibraryImportTest, EveryDrawingKindIsDrawnAlikeForEveryPartAndMode) {
+    ImportLibrary(
+        "(textStyleDef \"Tall\" (font (fontFamily Serif) (fontHeight 100)))"
+        "(symbolDef \"ALL_1\" (originalName \"ALL\")"
+        "  (arc (pt 100 100) (radius 50) (startAngle 30.0) (sweepAngle -60.0) (width 20))"
+        "  (line (pt 0 0) (pt 300 0) (style DottedLine))"
+        "  (poly (pt 0 0) (pt 100 0) (pt 50 100))"
+        "  (text (pt 100 300) \"ONE\\r\\nTWO\\rTHREE\" (justify Center) (textStyleRef \"Tall\"))"
+        "  (ieeeSymbol \"Adder\" (pt 500 500) (height 200) (rotation 90.0))"
+        "  (pin (pinNum 7) (pt 0 0) (rotation 180.0) (pinLength 200) (outsideEdgeStyle Dot))"
+        "  (wire (line (pt 0 -500) (pt 400 -500) (netNameRef \"N\")) (dispName True)"
+        "    (text (pt 200 -400) \"N\"))"
+        "  (bus \"B\" (pt 0 -800) (pt 400 -800) (pt 500 -900))"
+        "  (busEntry (busNameRef \"B\") (pt 0 -800))"
+        "  (junction (pt 200 -500))"
+        "  (port (pt 600 -500) (netNameRef \"N\") (portType PLAIN_DBL_HORZ))"
+        "  (port (pt 700 -500) (netNameRef \"M\") (portType PLAIN_SGL_VERT) (rotation 90.0))"
+        "  (field (pt 0 0)) (table (pt 0 0)) (attr \"Note\" \"x\" (pt 0 0)))"
+        "(compDef \"ALL\" (originalName \"All\") " +
+        Header(3) + Attached(1, "ALL") + Attached(2, "ALL") + Attached(3, "ALL") +
+        Attached(1, "ALL", "IEEE") + ")");
+
+    auto describe = [](const qelsch::SchObject& object) {
+        std::string d = std::string(qelsch::KindName(object.kind)) + " at " +
+                        std::to_string(object.location.x) + "," + std::to_string(object.location.y);
+        auto point = [](const qelsch::SchPoint& p) {
+            return " " + std::to_string(p.x) + "," + std::to_string(p.y);
+        };
+        if (const auto* a = object.As<qelsch::Annotation>()) d += " '" + a->text + "'";
+        if (const auto* l = object.As<qelsch::Line>()) d += point(l->corner);
+        if (const auto* e = object.As<qelsch::BusEntry>()) d += point(e->corner);
+        if (const auto* n = object.As<qelsch::NetLabel>()) d += " '" + n->text + "'";
+        if (const auto* a = object.As<qelsch::Arc>()) d += " r" + std::to_string(a->radius);
+        if (const auto* p = object.As<qelsch::Pin>()) {
+            d += " " + p->designator + "/" + p->name + " len" + std::to_string(p->length) + " o" +
+                 std::to_string(p->orientation);
+        }
+        if (const auto* p = object.As<qelsch::Port>()) {
+            d +=
+                " '" + p->name + "' w" + std::to_string(p->width) + " s" + std::to_string(p->style);
+        }
+        if (object.kind == qelsch::Wire::kKind || object.kind == qelsch::Bus::kKind ||
+            object.kind == qelsch::Polygon::kKind || object.kind == qelsch::Polyline::kKind) {
+            for (const auto& v : static_cast<const qelsch::MultiVertexObject&>(object).vertices)
+                d += point(v);
+        }
+        return d;
+    };
+    const LibraryComponent* component = Component("All");
+    ASSERT_NE(component, nullptr);
+    auto drawing = [&](int part, DisplayMode mode) {
+        std::vector<std::string> described;
+        for (SchHandle handle : component->parts.at(part - 1).In(mode)) {
+            const qelsch::SchObject* object = qelsch::Editor().FindObject(handle);
+            described.push_back(object ? describe(*object) : "missing");
+        }
+        return described;
+    };
+    const std::vector<std::string> first = drawing(1, DisplayMode::Normal);
+    // 1 arc, 1 line, 1 polygon, 3 text lines, 6 adder lines, 1 pin, wire and label, bus,
+    // junction, the two-pin port, and the one-pin vertical port with its three wires.
+    EXPECT_EQ(first.size(), 22u) << testing::PrintToString(first);
+    EXPECT_EQ(drawing(2, DisplayMode::Normal), first);
+    EXPECT_EQ(drawing(3, DisplayMode::Normal), first);
+    EXPECT_EQ(drawing(1, DisplayMode::Ieee), first);
+}
+
 TEST_F(LibraryImportTest, OnePartSendsNoPreviousPart) {
     ImportLibrary(std::string(kGate) + "(compDef \"INV\" (originalName \"INV\") " + Header(1) +
                   Attached(1, "GATE") + ")");
