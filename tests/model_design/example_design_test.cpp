@@ -58,5 +58,31 @@ TEST_F(ExampleDesign, EverySheetTitleAndProjectDocumentIsMade) {
     EXPECT_THAT(imported, Contains(HasSubstr("Link component L2(800,500) removed.")));
 }
 
+// The example that `make demo` shows: every part it places has a symbol for its part number,
+// so each part shows its own designator and comment where the symbol puts them, none keeps the
+// editor's default texts at the sheet's origin.
+TEST_F(ExampleDesign, TheDemoExamplePlacesEveryPartWithItsSymbol) {
+    std::ifstream file(std::string(EXAMPLES) + "/controller.sch", std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    Import(text.str());
+    size_t parts = 0;
+    for (const char* sheet : {"Main", "CPU", "IO"}) {
+        ASSERT_NE(Document(sheet), nullptr) << sheet;
+        for (const qelsch::Part* part : Objects<qelsch::Part>(*Document(sheet))) {
+            ++parts;
+            const qelsch::SchObject* designator =
+                qelsch::Editor().FindObject(part->designatorField);
+            const qelsch::Text* field = designator ? designator->As<qelsch::Text>() : nullptr;
+            ASSERT_NE(field, nullptr);
+            SCOPED_TRACE(std::string(sheet) + " " + field->text + " part " +
+                         std::to_string(part->currentPartId));
+            EXPECT_FALSE(field->isHidden);
+            EXPECT_NE(field->location, (qelsch::SchPoint{0, 0}));
+        }
+    }
+    EXPECT_EQ(parts, 6u);  // U1 parts 1 to 3, R1, R2 and the module block M1
+}
+
 }  // namespace
 }  // namespace design_test
