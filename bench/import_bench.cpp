@@ -1,8 +1,10 @@
 // The whole road of an import, step by step, on synthetic files of the format.
 //
-//   bench_import --zorvan-import PATH [--work DIR] [--sizes 1,10,100] [--library]
+//   bench_import --zorvan-import PATH [--work DIR] [--sizes 1,10,100] [--repeat N]
+//                [--library | --one-sheet]
 //
-// For each size (MB) it writes a synthetic design (with --library: a library), then measures on
+// For each size (MB) it writes a synthetic design (with --library: a library; with --one-sheet:
+// a design whose single sheet holds everything), then measures on
 // that one file, one run each, every step in a process of its own so that its peak memory is
 // its own:
 //   read        the bytes with fread in 256 KiB blocks, folded into a checksum
@@ -159,6 +161,7 @@ int main(int argc, char** argv) {
     std::vector<int> sizes = {1, 10, 100};
     bool library = false;
     int repeat = 3;
+    bool oneSheet = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--zorvan-import" && i + 1 < argc)
@@ -169,12 +172,14 @@ int main(int argc, char** argv) {
             sizes = ParseSizes(argv[++i]);
         else if (arg == "--library")
             library = true;
+        else if (arg == "--one-sheet")
+            oneSheet = true;
         else if (arg == "--repeat" && i + 1 < argc)
             repeat = std::max(1, std::atoi(argv[++i]));
         else {
             std::fprintf(stderr,
                          "usage: %s --zorvan-import PATH [--work DIR] [--sizes 1,10,100] "
-                         "[--repeat N] [--library]\n",
+                         "[--repeat N] [--library | --one-sheet]\n",
                          argv[0]);
             return 2;
         }
@@ -201,8 +206,9 @@ int main(int argc, char** argv) {
         const std::string file =
             (work / ("synthetic_" + std::to_string(size) + (library ? "mb.lia" : "mb.sch")))
                 .string();
-        const int64_t bytes = library ? bench::WriteSyntheticLibrary(file, size * 1000000LL)
-                                      : bench::WriteSyntheticDesign(file, size * 1000000LL);
+        const int64_t bytes = library
+                                  ? bench::WriteSyntheticLibrary(file, size * 1000000LL)
+                                  : bench::WriteSyntheticDesign(file, size * 1000000LL, oneSheet);
         const double megabytes = static_cast<double>(bytes) / 1e6;
         fileMB[size] = megabytes;
         std::printf("%s: %.1f MB\n", file.c_str(), megabytes);

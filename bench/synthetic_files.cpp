@@ -203,10 +203,12 @@ void WriteLibrary(TOut& out, const std::vector<TComponentKind>& kinds) {
 
 // ---------------------------------------------------------------------------------------------
 // The design: instances of the library's kinds, numbered across the whole design, placed
-// kInstancesPerSheet to a sheet in a grid; each pin gets a wire to its net.
+// in blocks of kInstancesPerBlock, each with its grid of parts, a bus with entries, ports and
+// texts; a sheet holds one block, or every block one below the other. Each pin gets a wire.
 // ---------------------------------------------------------------------------------------------
 
-constexpr int kInstancesPerSheet = 40;
+constexpr int kInstancesPerBlock = 40;
+constexpr int kBlockPitch = 40000;  // [mil] between the blocks of one sheet
 constexpr int kPinsPerNet = 3;
 // Bytes a placed instance costs in the file on average (its netlist entry, its symbols, wires,
 // junctions and its share of ports, buses and texts); sizes the design to the wanted bytes.
@@ -318,15 +320,15 @@ void WritePart(TOut& out, const TInstance& instance, int part, int x, int y) {
     }
 }
 
-// A bus along the bottom of the sheet with 16 entries, each with a short wire of a bus net.
-void WriteBus(TOut& out, int sheet) {
-    const std::string bus = "BUS" + std::to_string(sheet);
-    const int y = 500;
+// A bus along the bottom of the block with 16 entries, each with a short wire of a bus net.
+void WriteBus(TOut& out, int block, int top) {
+    const std::string bus = "BUS" + std::to_string(block);
+    const int y = top + 500;
     out.Line(2, "(bus " + Quoted(bus) + " " + Pt(1000, y) + " " + Pt(3000, y) + " )");
     out.Line(2, "(bus " + Quoted(bus) + " " + Pt(3000, y) + " " + Pt(3000, y + 1000) + " )");
     for (int b = 0; b < 16; ++b) {
         const int x = 1100 + 100 * b;
-        const std::string net = "D" + std::to_string(sheet) + "_" + std::to_string(b);
+        const std::string net = "D" + std::to_string(block) + "_" + std::to_string(b);
         out.Line(2, "(busEntry (busNameRef " + Quoted(bus) + ") " + Pt(x, y) + " (orient Up) )");
         out.Line(2, "(wire (line " + Pt(x + 100, y + 100) + " " + Pt(x + 100, y + 400) +
                         " (width 10.0) (netNameRef " + Quoted(net) + ") )");
@@ -334,56 +336,61 @@ void WriteBus(TOut& out, int sheet) {
     }
 }
 
-void WriteSheetDecorations(TOut& out, int sheet) {
+void WriteBlockDecorations(TOut& out, int block, int top) {
     static const char* kPortTypes[] = {"NoAngle_Sgl_Horz", "RightAngle_Dbl_Horz",
                                        "BothAngle_Dbl_Horz", "NoOutline_Right"};
     for (int p = 0; p < 6; ++p) {
-        out.Line(2, "(port " + Pt(200, 2000 + 400 * p) + " (portType " + kPortTypes[p % 4] +
+        out.Line(2, "(port " + Pt(200, top + 2000 + 400 * p) + " (portType " + kPortTypes[p % 4] +
                         ") (portPinLength PortPinShort) (netNameRef \"PORT" + std::to_string(p) +
                         "\") (rotation " + (p % 2 ? "180.0" : "0.0") + ") )");
     }
-    out.Line(2, "(text " + Pt(800, 15500) + " \"Sheet " + std::to_string(sheet) +
+    out.Line(2, "(text " + Pt(800, top + 15500) + " \"Block " + std::to_string(block) +
                     " of the synthetic design\" (textStyleRef \"(Default)\") (extent 19.38337 mm "
                     "135.0) )");
-    out.Line(2, "(text " + Pt(800, 15300) +
+    out.Line(2, "(text " + Pt(800, top + 15300) +
                     " \"Note: \\\"quoted\\\" words\" (textStyleRef \"(Default)\") (justify Left) "
                     "(extent 1233.7 70.0) )");
-    out.Line(2, "(line " + Pt(500, 500) + " " + Pt(22000, 500) + " " + Pt(22000, 16000) +
-                    " (width 10.0) (style DashedLine) )");
+    out.Line(2, "(line " + Pt(500, top + 500) + " " + Pt(22000, top + 500) + " " +
+                    Pt(22000, top + 16000) + " (width 10.0) (style DashedLine) )");
 }
 
-void WriteSheet(TOut& out, int sheet, const std::vector<TInstance>& instances, size_t first,
-                size_t last) {
-    out.Line(1, "(sheet " + Quoted("Sheet" + std::to_string(sheet)) + " (sheetNum " +
-                    std::to_string(sheet) + ")");
-    out.Line(2, "(fieldSetRef \"(Default)\")");
+void WriteBlock(TOut& out, int block, int top, const std::vector<TInstance>& instances,
+                size_t first, size_t last) {
     int slot = 0;
     for (size_t i = first; i < last; ++i) {
         for (int part = 1; part <= instances[i].Kind->Parts; ++part, ++slot) {
             const int x = 1500 + 2000 * (slot % 10);
-            const int y = 15000 - 1800 * ((slot / 10) % 8);
+            const int y = top + 15000 - 1800 * (slot / 10);
             WritePart(out, instances[i], part, x, y);
         }
     }
-    WriteBus(out, sheet);
-    WriteSheetDecorations(out, sheet);
-    out.Line(1, ")");
+    WriteBus(out, block, top);
+    WriteBlockDecorations(out, block, top);
 }
 
-void WriteDesign(TOut& out, const std::vector<TInstance>& instances) {
+void WriteDesign(TOut& out, const std::vector<TInstance>& instances, bool oneSheet) {
     out.Line(0, "(schematicDesign \"SchDesign_1\"");
     WriteDesignHeader(out);
     int sheet = 0;
-    for (size_t first = 0; first < instances.size(); first += kInstancesPerSheet) {
-        const size_t last = std::min(instances.size(), first + kInstancesPerSheet);
-        WriteSheet(out, ++sheet, instances, first, last);
+    int block = 0;
+    for (size_t first = 0; first < instances.size(); first += kInstancesPerBlock) {
+        const bool opensSheet = !oneSheet || first == 0;
+        if (opensSheet) {
+            const std::string number = std::to_string(++sheet);
+            out.Line(1, "(sheet " + Quoted("Sheet" + number) + " (sheetNum " + number + ")");
+            out.Line(2, "(fieldSetRef \"(Default)\")");
+        }
+        const int top = oneSheet ? -kBlockPitch * block : 0;
+        WriteBlock(out, ++block, top, instances, first,
+                   std::min(instances.size(), first + kInstancesPerBlock));
+        if (!oneSheet || first + kInstancesPerBlock >= instances.size()) out.Line(1, ")");
     }
     out.Line(0, ")");
 }
 
 }  // namespace
 
-int64_t WriteSyntheticDesign(const std::string& path, int64_t bytes) {
+int64_t WriteSyntheticDesign(const std::string& path, int64_t bytes, bool oneSheet) {
     TOut out(path);
     const std::vector<TComponentKind> kinds = ComponentKinds(60);
     const int count = static_cast<int>(std::max<int64_t>(1, bytes / kBytesPerInstance));
@@ -391,7 +398,7 @@ int64_t WriteSyntheticDesign(const std::string& path, int64_t bytes) {
     WriteHeader(out, "synthetic.sch");
     WriteLibrary(out, kinds);
     WriteNetlist(out, instances);
-    WriteDesign(out, instances);
+    WriteDesign(out, instances, oneSheet);
     return out.Written();
 }
 

@@ -11,8 +11,10 @@
 namespace bench {
 
 // Writes a design (embedded name "synthetic.sch") of about `bytes` bytes to `path`; returns the
-// size written. Throws std::runtime_error when the file cannot be written.
-int64_t WriteSyntheticDesign(const std::string& path, int64_t bytes);
+// size written. Its sheets hold 40 placed components each, or with `oneSheet` one sheet holds
+// them all (what grows then is the sheet, not the number of sheets). Throws std::runtime_error
+// when the file cannot be written.
+int64_t WriteSyntheticDesign(const std::string& path, int64_t bytes, bool oneSheet = false);
 
 // Writes a library (embedded name "synthetic.lia") of about `bytes` bytes to `path`; returns the
 // size written. Throws std::runtime_error when the file cannot be written.
