@@ -192,6 +192,51 @@ TEST_F(WholeRoadTest, NumbersOutOfEveryRangeGiveDefinedValues) {
     }
 }
 
+TEST_F(WholeRoadTest, LibraryNumbersOutOfEveryRangeGiveDefinedValues) {
+    // Pin numbers, part counts and numbers, lengths and angles of a library's definitions; a
+    // part count of two thousand million must not make as many parts.
+    struct Case {
+        const char* Number;
+        size_t Documents;
+    };
+    // "inf" after a length is taken for its unit word (no unit: 0), so in "(pt inf inf)" the
+    // closing parenthesis becomes the second value; the sections lose their nesting and the
+    // component definition is passed over: nothing to create, and no crash.
+    const Case kNumbers[] = {{"99999999999999999999999", 1},
+                             {"-1e308", 1},
+                             {"1e308", 1},
+                             {"NaN", 1},
+                             {"inf", 0},
+                             {"-0", 1},
+                             {"2147483647", 1},
+                             {"-2147483648", 1},
+                             {"2000000000", 1},
+                             {"+", 1}};
+    for (const Case& c : kNumbers) {
+        SCOPED_TRACE(c.Number);
+        std::string text =
+            "NIMBO_ASCII \"lib.lia\"\r\n(asciiHeader (asciiVersion 3 0) (fileUnits Mil))\r\n"
+            "(library \"L\"\r\n"
+            "(textStyleDef \"(Default)\" (font (fontType Stroke) (fontHeight @) (strokeWidth "
+            "@)))\r\n"
+            "(symbolDef \"S_1\" (originalName \"S\") (pin (pinNum @) (pt @ @) (rotation @) "
+            "(pinLength @) (pinDes (text (pt 0.0 0.0) \"1\" (rotation @) (extent @ @)))) "
+            "(line (pt @ 0.0) (pt 0.0 @)) (arc (pt 0.0 0.0) (radius @) (startAngle @) "
+            "(sweepAngle @)) (poly (pt 0.0 0.0) (pt @ 1.0) (pt 2.0 @)) (attr \"RefDes\" \"\" "
+            "(pt @ @) (rotation @) (isVisible True)))\r\n"
+            "(compDef \"C_1\" (originalName \"C\") (compHeader (numPins @) (numParts @) "
+            "(refDesPrefix \"U\")) (compPin \"1\" (partNum @) (symPinNum @) (pinType Input)) "
+            "(attachedSymbol (partNum @) (altType Normal) (symbolName \"S\")))\r\n)\r\n";
+        for (size_t at = text.find('@'); at != std::string::npos; at = text.find('@', at))
+            text.replace(at, 1, c.Number);
+        const robust::TRoadResult result = Import(text);
+        EXPECT_TRUE(result.Valid);
+        EXPECT_TRUE(result.Library);
+        EXPECT_TRUE(result.Saved);
+        EXPECT_EQ(result.Documents, c.Documents);
+    }
+}
+
 TEST_F(WholeRoadTest, ThousandsOfSheetsEachGetADocument) {
     constexpr int kSheets = 3000;
     std::string sheets;
