@@ -20,7 +20,7 @@ struct TCommandHandler {
     TCommandStateProc StateProc = nullptr;
 };
 
-class TCommandLauncher : public TInterfacedObjectNoRef<ICommandLauncher> {
+class TCommandLauncher final : public TInterfacedObjectNoRef<ICommandLauncher> {
   public:
     // Runs the command's procedure with (Context, Parameters). 1 when a procedure ran, 0 for
     // an unknown name. No exception leaves here: a failing command has simply run.

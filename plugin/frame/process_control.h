@@ -21,7 +21,7 @@ class TInterfacedObjectNoRef : public TInterface {
     int32_t Release() override { return 0; }
 };
 
-class TProcessControl : public TInterfacedObjectNoRef<IProcessControl> {
+class TProcessControl final : public TInterfacedObjectNoRef<IProcessControl> {
   public:
     int32_t GetProcessDepth() override { return FProcessDepth; }
     // The caller and the value are accepted and not used. The counter wraps instead of

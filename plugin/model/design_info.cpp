@@ -30,7 +30,7 @@ TNimboFieldSet::~TNimboFieldSet() = default;
 void TNimboFieldSet::Parse() {
     FName = ReadString();
     RunParseLoop(*this, [this](int32_t token) {
-        auto read = [this](auto& list, auto child) {
+        auto read = [](auto& list, auto child) {
             child->Parse();
             list.push_back(std::move(child));
         };
