@@ -13,6 +13,7 @@
 #include <system_error>
 
 #include "client.h"
+#include "code_page.h"
 #include "connectivity_summary.h"
 #include "editor.h"
 #include "exit_codes.h"
@@ -124,7 +125,7 @@ bool ImportThroughCommand(IServerModule& server, client::TClient& host, const fs
 
 void PrintSummary(const fs::path& file, const fs::path& workspace, client::TClient& host,
                   const qelsch::SaveResult& saved, const std::optional<TReportCounts>& counts,
-                  std::ostream& out) {
+                  qelsch::CodePage codePage, std::ostream& out) {
     std::map<SchHandle, fs::path> files;
     for (const qelsch::SavedDocument& document : saved.files)
         files[document.document] = document.file;
@@ -135,7 +136,8 @@ void PrintSummary(const fs::path& file, const fs::path& workspace, client::TClie
         ++documents;
         size_t objects = host.Editor().CountObjects(document->EditorHandle());
         out << "  " << std::left << std::setw(7) << document->Kind() << std::setw(24)
-            << document->Name() << std::right << std::setw(7) << objects << " objects";
+            << qelsch::ToUtf8(document->Name(), codePage) << std::right << std::setw(7) << objects
+            << " objects";
         if (auto found = files.find(document->EditorHandle()); found != files.end())
             out << "  " << found->second.filename().string();
         out << "\n";
@@ -161,7 +163,8 @@ int RunImport(const TImportJob& job, std::ostream& out, std::ostream& err) {
     client::SetFlatApiClient(&host);
     host.OnShowText([&](const client::THostDocument& document) {
         if (!options.ViewReport) return;
-        for (const std::string& line : document.Lines()) out << line << "\n";
+        for (const std::string& line : document.Lines())
+            out << qelsch::ToUtf8(line, options.CodePage) << "\n";
         out << std::flush;
     });
 
@@ -223,7 +226,7 @@ int RunImport(const TImportJob& job, std::ostream& out, std::ostream& err) {
     if (!options.KicadOnly) saved = editor.SaveWorkspace(workspace, saveOptions);
     std::optional<TReportCounts> counts;
     if (!host.LastAssignedFile().empty()) counts = ReadReportCounts(host.LastAssignedFile());
-    PrintSummary(job.File, job.Workspace, host, saved, counts, out);
+    PrintSummary(job.File, job.Workspace, host, saved, counts, options.CodePage, out);
 
     for (const std::string& problem : saved.errors) err << "zorvan-import: " << problem << "\n";
     if (!saved.ok()) return kExitHostFailure;

@@ -131,6 +131,7 @@ TEST_F(CommandHostileTest, BytesOutsideTheCodePageAreSavedAsValidUtf8) {
         fs::remove_all(FDir / "ws");
         const TRun run = RunCommand({"-o", "ws", "--code-page", codePage, "input.sch"});
         EXPECT_EQ(run.ExitCode, 0) << run.Err;
+        EXPECT_TRUE(IsValidUtf8(run.Out)) << "the summary names the sheets";
         size_t saved = 0;
         for (const fs::path& file : FilesUnder(FDir / "ws")) {
             if (file.extension() != ".json") continue;
