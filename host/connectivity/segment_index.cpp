@@ -19,22 +19,74 @@ bool OnSlantedSegment(TSheetPoint a, TSheetPoint b, TSheetPoint p) {
 }  // namespace
 
 void TSegmentIndex::TLine::Build() {
-    std::sort(Spans.begin(), Spans.end(),
-              [](const TSpan& l, const TSpan& r) { return l.From < r.From; });
-    ReachBefore.resize(Spans.size());
-    int64_t reach = INT64_MIN;
-    for (size_t i = 0; i < Spans.size(); ++i) ReachBefore[i] = reach = std::max(reach, Spans[i].To);
+    FNodes.clear();
+    FByFrom.clear();
+    FByTo.clear();
+    std::vector<TSpan> spans = std::move(Spans);
+    Spans.clear();
+    FByFrom.reserve(spans.size());
+    FByTo.reserve(spans.size());
+    BuildNode(spans);
+}
+
+size_t TSegmentIndex::TLine::BuildNode(std::vector<TSpan>& spans) {
+    if (spans.empty()) return kNone;
+    // The median of all end points: every side keeps at most half the spans, and the span it
+    // came from holds it, so each node takes at least one span.
+    std::vector<int64_t> ends;
+    ends.reserve(2 * spans.size());
+    for (const TSpan& span : spans) {
+        ends.push_back(span.From);
+        ends.push_back(span.To);
+    }
+    const auto middle = ends.begin() + static_cast<std::ptrdiff_t>(ends.size() / 2);
+    std::nth_element(ends.begin(), middle, ends.end());
+    const int64_t centre = *middle;
+
+    std::vector<TSpan> before, after;
+    const size_t first = FByFrom.size();
+    for (const TSpan& span : spans) {
+        if (span.To < centre)
+            before.push_back(span);
+        else if (span.From > centre)
+            after.push_back(span);
+        else
+            FByFrom.push_back(span);
+    }
+    spans.clear();
+    spans.shrink_to_fit();
+    const auto held = FByFrom.begin() + static_cast<std::ptrdiff_t>(first);
+    std::sort(held, FByFrom.end(), [](const TSpan& l, const TSpan& r) { return l.From < r.From; });
+    FByTo.insert(FByTo.end(), held, FByFrom.end());
+    std::sort(FByTo.begin() + static_cast<std::ptrdiff_t>(first), FByTo.end(),
+              [](const TSpan& l, const TSpan& r) { return l.To > r.To; });
+
+    const size_t node = FNodes.size();
+    FNodes.push_back({centre, first, FByFrom.size() - first, kNone, kNone});
+    const size_t beforeNode = BuildNode(before);
+    FNodes[node].Before = beforeNode;
+    const size_t afterNode = BuildNode(after);
+    FNodes[node].After = afterNode;
+    return node;
 }
 
 template <class F>
 void TSegmentIndex::TLine::Visit(int64_t at, F&& visit) const {
-    // Spans starting after `at` cannot hold it; walk back from the last one starting at or
-    // before it while some span up to there still reaches `at`.
-    auto after = std::upper_bound(Spans.begin(), Spans.end(), at,
-                                  [](int64_t v, const TSpan& span) { return v < span.From; });
-    for (size_t i = static_cast<size_t>(after - Spans.begin()); i > 0 && ReachBefore[i - 1] >= at;
-         --i) {
-        if (Spans[i - 1].To >= at) visit(Spans[i - 1]);
+    size_t index = FNodes.empty() ? kNone : 0;
+    while (index != kNone) {
+        const TNode& node = FNodes[index];
+        const size_t last = node.First + node.Count;
+        if (at < node.Centre) {
+            // Spans holding the centre hold `at` when they start at or before it.
+            for (size_t i = node.First; i < last && FByFrom[i].From <= at; ++i) visit(FByFrom[i]);
+            index = node.Before;
+        } else if (at > node.Centre) {
+            for (size_t i = node.First; i < last && FByTo[i].To >= at; ++i) visit(FByTo[i]);
+            index = node.After;
+        } else {
+            for (size_t i = node.First; i < last; ++i) visit(FByFrom[i]);
+            return;
+        }
     }
 }
 

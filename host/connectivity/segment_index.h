@@ -30,13 +30,28 @@ class TSegmentIndex {
         int64_t To = 0;
         size_t Segment = 0;  // index into FSlanted for slanted segments, else the owner
     };
+    // The spans of one line as a centred interval tree: each node keeps the spans that hold its
+    // centre, and the spans wholly before and after it go to its two subtrees. A point visit
+    // walks one path of the tree and touches only spans that hold the point, so a long span
+    // among many short ones on one line costs nothing extra.
     struct TLine {
-        std::vector<TSpan> Spans;          // sorted by From
-        std::vector<int64_t> ReachBefore;  // largest To among Spans[0..i]
+        std::vector<TSpan> Spans;  // as added; emptied by Build
         void Build();
         // Calls visit(span) for every span that covers `at`.
         template <class F>
         void Visit(int64_t at, F&& visit) const;
+
+      private:
+        struct TNode {
+            int64_t Centre = 0;
+            size_t First = 0, Count = 0;  // its spans in ByFrom and ByTo
+            size_t Before = kNone, After = kNone;
+        };
+        static constexpr size_t kNone = static_cast<size_t>(-1);
+        size_t BuildNode(std::vector<TSpan>& spans);
+        std::vector<TNode> FNodes;   // the root first
+        std::vector<TSpan> FByFrom;  // per node: its spans by rising From
+        std::vector<TSpan> FByTo;    // per node: its spans by falling To
     };
     struct TSlanted {
         TSheetPoint A, B;
