@@ -204,11 +204,10 @@ void WriteLibrary(TOut& out, const std::vector<TComponentKind>& kinds) {
 // ---------------------------------------------------------------------------------------------
 // The design: instances of the library's kinds, numbered across the whole design, placed
 // in blocks of kInstancesPerBlock, each with its grid of parts, a bus with entries, ports and
-// texts; a sheet holds one block, or every block one below the other. Each pin gets a wire.
+// texts; a sheet holds one block, or every block in a grid (OneSheetOrigin). Each pin gets a wire.
 // ---------------------------------------------------------------------------------------------
 
 constexpr int kInstancesPerBlock = 40;
-constexpr int kBlockPitch = 40000;  // [mil] between the blocks of one sheet
 constexpr int kPinsPerNet = 3;
 // Bytes a placed instance costs in the file on average (its netlist entry, its symbols, wires,
 // junctions and its share of ports, buses and texts); sizes the design to the wanted bytes.
@@ -321,13 +320,14 @@ void WritePart(TOut& out, const TInstance& instance, int part, int x, int y) {
 }
 
 // A bus along the bottom of the block with 16 entries, each with a short wire of a bus net.
-void WriteBus(TOut& out, int block, int top) {
+void WriteBus(TOut& out, int block, int left, int top) {
     const std::string bus = "BUS" + std::to_string(block);
     const int y = top + 500;
-    out.Line(2, "(bus " + Quoted(bus) + " " + Pt(1000, y) + " " + Pt(3000, y) + " )");
-    out.Line(2, "(bus " + Quoted(bus) + " " + Pt(3000, y) + " " + Pt(3000, y + 1000) + " )");
+    out.Line(2, "(bus " + Quoted(bus) + " " + Pt(left + 1000, y) + " " + Pt(left + 3000, y) + " )");
+    out.Line(2, "(bus " + Quoted(bus) + " " + Pt(left + 3000, y) + " " + Pt(left + 3000, y + 1000) +
+                    " )");
     for (int b = 0; b < 16; ++b) {
-        const int x = 1100 + 100 * b;
+        const int x = left + 1100 + 100 * b;
         const std::string net = "D" + std::to_string(block) + "_" + std::to_string(b);
         out.Line(2, "(busEntry (busNameRef " + Quoted(bus) + ") " + Pt(x, y) + " (orient Up) )");
         out.Line(2, "(wire (line " + Pt(x + 100, y + 100) + " " + Pt(x + 100, y + 400) +
@@ -336,36 +336,51 @@ void WriteBus(TOut& out, int block, int top) {
     }
 }
 
-void WriteBlockDecorations(TOut& out, int block, int top) {
+void WriteBlockDecorations(TOut& out, int block, int left, int top) {
     static const char* kPortTypes[] = {"NoAngle_Sgl_Horz", "RightAngle_Dbl_Horz",
                                        "BothAngle_Dbl_Horz", "NoOutline_Right"};
     for (int p = 0; p < 6; ++p) {
-        out.Line(2, "(port " + Pt(200, top + 2000 + 400 * p) + " (portType " + kPortTypes[p % 4] +
-                        ") (portPinLength PortPinShort) (netNameRef \"PORT" + std::to_string(p) +
-                        "\") (rotation " + (p % 2 ? "180.0" : "0.0") + ") )");
+        out.Line(2, "(port " + Pt(left + 200, top + 2000 + 400 * p) + " (portType " +
+                        kPortTypes[p % 4] + ") (portPinLength PortPinShort) (netNameRef \"PORT" +
+                        std::to_string(p) + "\") (rotation " + (p % 2 ? "180.0" : "0.0") + ") )");
     }
-    out.Line(2, "(text " + Pt(800, top + 15500) + " \"Block " + std::to_string(block) +
+    out.Line(2, "(text " + Pt(left + 800, top + 15500) + " \"Block " + std::to_string(block) +
                     " of the synthetic design\" (textStyleRef \"(Default)\") (extent 19.38337 mm "
                     "135.0) )");
-    out.Line(2, "(text " + Pt(800, top + 15300) +
+    out.Line(2, "(text " + Pt(left + 800, top + 15300) +
                     " \"Note: \\\"quoted\\\" words\" (textStyleRef \"(Default)\") (justify Left) "
                     "(extent 1233.7 70.0) )");
-    out.Line(2, "(line " + Pt(500, top + 500) + " " + Pt(22000, top + 500) + " " +
-                    Pt(22000, top + 16000) + " (width 10.0) (style DashedLine) )");
+    out.Line(2, "(line " + Pt(left + 500, top + 500) + " " + Pt(left + 22000, top + 500) + " " +
+                    Pt(left + 22000, top + 16000) + " (width 10.0) (style DashedLine) )");
 }
 
-void WriteBlock(TOut& out, int block, int top, const std::vector<TInstance>& instances,
+void WriteBlock(TOut& out, int block, int left, int top, const std::vector<TInstance>& instances,
                 size_t first, size_t last) {
     int slot = 0;
     for (size_t i = first; i < last; ++i) {
         for (int part = 1; part <= instances[i].Kind->Parts; ++part, ++slot) {
-            const int x = 1500 + 2000 * (slot % 10);
+            const int x = left + 1500 + 2000 * (slot % 10);
             const int y = top + 15000 - 1800 * (slot / 10);
             WritePart(out, instances[i], part, x, y);
         }
     }
-    WriteBus(out, block, top);
-    WriteBlockDecorations(out, block, top);
+    WriteBus(out, block, left, top);
+    WriteBlockDecorations(out, block, left, top);
+}
+
+// Where a block stands, its left edge and top [mil].
+struct TBlockOrigin {
+    int Left = 0;
+    int Top = 0;
+};
+
+// On one sheet the blocks fill a grid from the top left. Coordinates stay within what the
+// format can hold (about +-214748 mil): a sheet takes up to 17 x 13 blocks (about 40 MB), and
+// blocks past those would pile up at the edge of the range.
+TBlockOrigin OneSheetOrigin(int block) {
+    constexpr int kColumns = 17;
+    constexpr int kColumnPitch = 24000, kRowPitch = 32000;  // [mil]; a block is 22000 wide
+    return {-204000 + kColumnPitch * (block % kColumns), 198000 - kRowPitch * (block / kColumns)};
 }
 
 void WriteDesign(TOut& out, const std::vector<TInstance>& instances, bool oneSheet) {
@@ -380,8 +395,8 @@ void WriteDesign(TOut& out, const std::vector<TInstance>& instances, bool oneShe
             out.Line(1, "(sheet " + Quoted("Sheet" + number) + " (sheetNum " + number + ")");
             out.Line(2, "(fieldSetRef \"(Default)\")");
         }
-        const int top = oneSheet ? -kBlockPitch * block : 0;
-        WriteBlock(out, ++block, top, instances, first,
+        const TBlockOrigin origin = oneSheet ? OneSheetOrigin(block) : TBlockOrigin{};
+        WriteBlock(out, ++block, origin.Left, origin.Top, instances, first,
                    std::min(instances.size(), first + kInstancesPerBlock));
         if (!oneSheet || first + kInstancesPerBlock >= instances.size()) out.Line(1, ")");
     }
