@@ -14,7 +14,8 @@ std::string TConnectivityCheck::SummaryLine() const {
 TConnectivityCheck CheckImportedDesign(const qelsch::SchEditor& editor,
                                        const std::filesystem::path& file) {
     TConnectivityCheck check;
-    check.Result = connectivity::CheckConnectivity(editor, file, check.Problem);
+    check.HostNets = connectivity::ExtractHostNetlist(editor);
+    check.Result = connectivity::CheckConnectivity(check.HostNets, file, check.Problem);
     return check;
 }
 

@@ -10,12 +10,15 @@
 
 #include "comparison.h"
 #include "editor.h"
+#include "host_netlist.h"
 #include "options.h"
 
 namespace app {
 
 // The check of one design import, made once for the summary, connectivity.json and the page.
 struct TConnectivityCheck {
+    // The nets of the imported sheets; the KiCad export compares its own with them.
+    connectivity::THostNetlist HostNets;
     std::optional<connectivity::TConnectivityResult> Result;
     std::string Problem;  // why there is no result (the file holds no netlist...)
 

@@ -252,7 +252,8 @@ int RunImport(const TImportJob& job, std::ostream& out, std::ostream& err) {
         err << "zorvan-import: the import module wrote no report\n";
         return kExitHostFailure;
     }
-    if (WriteKicadFolder(editor, file, workspace, options, out, err) != kExitOk)
+    const connectivity::THostNetlist* editorNets = connectivity ? &connectivity->HostNets : nullptr;
+    if (WriteKicadFolder(editor, file, workspace, options, editorNets, out, err) != kExitOk)
         return kExitHostFailure;
     int connectivityCode = kExitOk;
     if (connectivity)

@@ -9,7 +9,8 @@ namespace app {
 namespace fs = std::filesystem;
 
 int WriteKicadFolder(const qelsch::SchEditor& editor, const fs::path& file,
-                     const fs::path& workspace, const TOptions& options, std::ostream& out,
+                     const fs::path& workspace, const TOptions& options,
+                     const connectivity::THostNetlist* editorNets, std::ostream& out,
                      std::ostream& err) {
     kicad::TKicadExportOptions exportOptions;
     exportOptions.ProjectName = file.stem().string();
@@ -35,11 +36,13 @@ int WriteKicadFolder(const qelsch::SchEditor& editor, const fs::path& file,
         err << "zorvan-import: the KiCad project cannot be read back: " << problem << "\n";
         return kExitHostFailure;
     }
-    const connectivity::TConnectivityResult compared = kicad::CompareWithEditor(editor, *netlist);
+    const connectivity::TConnectivityResult compared =
+        editorNets ? kicad::CompareWithEditor(*editorNets, *netlist)
+                   : kicad::CompareWithEditor(editor, *netlist);
     out << "  kicad connectivity: " << compared.IdenticalNets << " of " << compared.Nets
         << " nets of the editor identical in KiCad; " << compared.SplitNets << " split, "
-        << compared.MergingHostNets << " merged, " << compared.UnconnectedPins << " pins unconnected, "
-        << compared.HostOnlyPins << " pins connected only in KiCad\n";
+        << compared.MergingHostNets << " merged, " << compared.UnconnectedPins
+        << " pins unconnected, " << compared.HostOnlyPins << " pins connected only in KiCad\n";
     return kExitOk;
 }
 

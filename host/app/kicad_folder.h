@@ -5,14 +5,17 @@
 #include <ostream>
 
 #include "editor.h"
+#include "host_netlist.h"
 #include "options.h"
 
 namespace app {
 
 // Exports the editor's documents into `workspace`/kicad, named after `file`'s stem, and prints
 // one summary line; kExitOk, or kExitHostFailure when a file could not be written.
+// `editorNets`, when given, are the editor's nets already extracted for the connectivity check.
 int WriteKicadFolder(const qelsch::SchEditor& editor, const std::filesystem::path& file,
                      const std::filesystem::path& workspace, const TOptions& options,
-                     std::ostream& out, std::ostream& err);
+                     const connectivity::THostNetlist* editorNets, std::ostream& out,
+                     std::ostream& err);
 
 }  // namespace app

@@ -13,4 +13,12 @@ std::optional<TConnectivityResult> CheckConnectivity(const qelsch::SchEditor& ed
     return CompareConnectivity(*file, ExtractHostNetlist(editor));
 }
 
+std::optional<TConnectivityResult> CheckConnectivity(const THostNetlist& host,
+                                                     const std::filesystem::path& designFile,
+                                                     std::string& problem) {
+    std::optional<TFileNetlist> file = ReadFileNetlist(designFile, problem);
+    if (!file) return std::nullopt;
+    return CompareConnectivity(*file, host);
+}
+
 }  // namespace connectivity

@@ -19,5 +19,10 @@ namespace connectivity {
 std::optional<TConnectivityResult> CheckConnectivity(const qelsch::SchEditor& editor,
                                                      const std::filesystem::path& designFile,
                                                      std::string& problem);
+// The same with the sheets' nets already extracted (ExtractHostNetlist), for a caller that
+// needs them again.
+std::optional<TConnectivityResult> CheckConnectivity(const THostNetlist& host,
+                                                     const std::filesystem::path& designFile,
+                                                     std::string& problem);
 
 }  // namespace connectivity

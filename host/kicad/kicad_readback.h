@@ -29,5 +29,8 @@ std::optional<connectivity::THostNetlist> ReadKicadNetlist(const std::filesystem
 // each net of the editor stands where the check puts a net of the design file.
 connectivity::TConnectivityResult CompareWithEditor(const qelsch::SchEditor& editor,
                                                     const connectivity::THostNetlist& kicad);
+// The same with the editor's nets already extracted (connectivity::ExtractHostNetlist).
+connectivity::TConnectivityResult CompareWithEditor(const connectivity::THostNetlist& editorNets,
+                                                    const connectivity::THostNetlist& kicad);
 
 }  // namespace kicad
