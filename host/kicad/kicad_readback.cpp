@@ -2,7 +2,6 @@
 
 #include <fstream>
 #include <map>
-#include <sstream>
 #include <unordered_map>
 
 #include "disjoint_sets.h"
@@ -18,30 +17,34 @@ using connectivity::TSheetPointHash;
 
 namespace {
 
-std::optional<TSexpr> ReadFile(const fs::path& file, std::string& problem) {
+std::optional<TSexprTree> ReadFile(const fs::path& file, std::string& problem) {
     std::ifstream in(file, std::ios::binary);
     if (!in) {
         problem = file.string() + ": cannot be read";
         return std::nullopt;
     }
-    std::stringstream text;
-    text << in.rdbuf();
+    std::string text;
+    std::error_code error;
+    if (const auto size = fs::file_size(file, error); !error) text.reserve(size);
+    char block[1 << 16];
+    while (in.read(block, sizeof block) || in.gcount() > 0)
+        text.append(block, static_cast<size_t>(in.gcount()));
     std::string why;
-    std::optional<TSexpr> parsed = ParseSexpr(text.str(), why);
+    std::optional<TSexprTree> parsed = TSexprTree::Parse(std::move(text), why);
     if (!parsed) problem = file.string() + ": " + why;
     return parsed;
 }
 
-std::optional<TSheetPoint> PointOf(const TSexpr* at, size_t first = 1) {
+std::optional<TSheetPoint> PointOf(TSexprNode at, size_t first = 1) {
     if (!at) return std::nullopt;
-    auto x = ParseMicrometres(at->AtomAt(first));
-    auto y = ParseMicrometres(at->AtomAt(first + 1));
+    auto x = ParseMicrometres(at.AtomAt(first));
+    auto y = ParseMicrometres(at.AtomAt(first + 1));
     if (!x || !y) return std::nullopt;
     return TSheetPoint{*x, *y};
 }
 
-int AngleOf(const TSexpr* at) {
-    auto degrees = at ? ParseMicrometres(at->AtomAt(3)) : std::nullopt;
+int AngleOf(TSexprNode at) {
+    auto degrees = at ? ParseMicrometres(at.AtomAt(3)) : std::nullopt;
     return degrees ? static_cast<int>(((*degrees / 1000) % 360 + 360) % 360) : 0;
 }
 
@@ -59,16 +62,16 @@ struct TLibSymbol {
     std::vector<TLibPin> Pins;
 };
 
-std::map<std::string, TLibSymbol> LibSymbols(const TSexpr& file) {
-    std::map<std::string, TLibSymbol> symbols;
-    const TSexpr* lib = file.Child("lib_symbols");
+std::map<std::string, TLibSymbol, std::less<>> LibSymbols(TSexprNode file) {
+    std::map<std::string, TLibSymbol, std::less<>> symbols;
+    const TSexprNode lib = file.Child("lib_symbols");
     if (!lib) return symbols;
-    for (const TSexpr* symbol : lib->Children("symbol")) {
-        TLibSymbol& entry = symbols[symbol->AtomAt(1)];
-        entry.Power = symbol->Child("power") != nullptr;
-        for (const TSexpr* unit : symbol->Children("symbol")) {
+    for (const TSexprNode symbol : lib.Children("symbol")) {
+        TLibSymbol& entry = symbols[std::string(symbol.AtomAt(1))];
+        entry.Power = static_cast<bool>(symbol.Child("power"));
+        for (const TSexprNode unit : symbol.Children("symbol")) {
             // "NAME_unit_style"
-            const std::string name = unit->AtomAt(1);
+            const std::string name(unit.AtomAt(1));
             const size_t last = name.rfind('_');
             const size_t before = last == std::string::npos || last == 0
                                       ? std::string::npos
@@ -78,13 +81,14 @@ std::map<std::string, TLibSymbol> LibSymbols(const TSexpr& file) {
                 unitNumber = std::atoi(name.substr(before + 1, last - before - 1).c_str());
                 style = std::atoi(name.substr(last + 1).c_str());
             }
-            for (const TSexpr* pin : unit->Children("pin")) {
-                auto at = PointOf(pin->Child("at"));
+            for (const TSexprNode pin : unit.Children("pin")) {
+                auto at = PointOf(pin.Child("at"));
                 if (!at) continue;
-                const TSexpr* number = pin->Child("number");
-                const TSexpr* pinName = pin->Child("name");
-                entry.Pins.push_back({*at, number ? number->AtomAt(1) : "",
-                                      pinName ? pinName->AtomAt(1) : "", unitNumber, style});
+                const TSexprNode number = pin.Child("number");
+                const TSexprNode pinName = pin.Child("name");
+                entry.Pins.push_back({*at, std::string(number ? number.AtomAt(1) : ""),
+                                      std::string(pinName ? pinName.AtomAt(1) : ""), unitNumber,
+                                      style});
             }
         }
     }
@@ -93,7 +97,7 @@ std::map<std::string, TLibSymbol> LibSymbols(const TSexpr& file) {
 
 // A symbol's pin on the sheet: turned counter-clockwise by the angle (Y up), mirrored after the
 // turn, then moved to the symbol's position on a page whose Y runs down.
-TSheetPoint PlacePin(TSheetPoint pin, int angle, const std::string& mirror, TSheetPoint at) {
+TSheetPoint PlacePin(TSheetPoint pin, int angle, std::string_view mirror, TSheetPoint at) {
     TSheetPoint p = pin;
     for (int turns = angle / 90; turns > 0; --turns) p = {-p.Y, p.X};
     if (mirror == "x") p.Y = -p.Y;
@@ -107,14 +111,17 @@ class TReadback {
     THostNetlist Finish();
 
   private:
-    bool ReadSheet(const TSexpr& file, const std::string& sheetName, const std::string& path);
+    bool ReadSheet(TSexprNode file, const std::string& sheetName, const std::string& path);
     size_t Item(TSheetPoint at) {
         const size_t element = FSets.Add();
         FAt.push_back({at, element});
         return element;
     }
-    void JoinName(size_t element, const std::string& scope, const std::string& name) {
-        auto [found, added] = FNames.try_emplace(scope + '\0' + name, 0);
+    void JoinName(size_t element, const std::string& scope, std::string_view name) {
+        std::string key = scope;
+        key += '\0';
+        key += name;
+        auto [found, added] = FNames.try_emplace(std::move(key), 0);
         if (added) found->second = FSets.Add();
         FSets.Join(element, found->second);
     }
@@ -127,17 +134,17 @@ class TReadback {
     THostNetlist FResult;
 };
 
-bool TReadback::ReadSheet(const TSexpr& file, const std::string& sheetName,
-                          const std::string& path) {
+bool TReadback::ReadSheet(TSexprNode file, const std::string& sheetName, const std::string& path) {
     FAt.clear();
-    const std::map<std::string, TLibSymbol> symbols = LibSymbols(file);
-    for (const TSexpr& item : file.Items) {
-        const std::string& head = item.Head();
+    const auto symbols = LibSymbols(file);
+    for (TSexprNode item = file.FirstItem(); item; item = item.NextItem()) {
+        if (!item.IsList()) continue;
+        const std::string_view head = item.Head();
         if (head == "wire") {
-            const TSexpr* pts = item.Child("pts");
+            const TSexprNode pts = item.Child("pts");
             if (!pts) continue;
             const size_t element = FSets.Add();
-            for (const TSexpr* xy : pts->Children("xy"))
+            for (const TSexprNode xy : pts.Children("xy"))
                 if (auto at = PointOf(xy)) FAt.push_back({*at, element});
         } else if (head == "junction") {
             if (auto at = PointOf(item.Child("at"))) Item(*at);
@@ -147,26 +154,28 @@ bool TReadback::ReadSheet(const TSexpr& file, const std::string& sheetName,
         } else if (head == "global_label") {
             if (auto at = PointOf(item.Child("at"))) JoinName(Item(*at), "G", item.AtomAt(1));
         } else if (head == "symbol") {
-            const TSexpr* libId = item.Child("lib_id");
+            const TSexprNode libId = item.Child("lib_id");
             auto at = PointOf(item.Child("at"));
             if (!libId || !at) continue;
-            auto found = symbols.find(libId->AtomAt(1));
+            auto found = symbols.find(libId.AtomAt(1));
             if (found == symbols.end()) continue;
-            const TSexpr* unitItem = item.Child("unit");
-            const int unit = unitItem ? std::atoi(unitItem->AtomAt(1).c_str()) : 1;
-            const TSexpr* convertItem = item.Child("convert");
-            const int style = convertItem ? std::atoi(convertItem->AtomAt(1).c_str()) : 1;
-            const TSexpr* mirrorItem = item.Child("mirror");
-            const std::string mirror = mirrorItem ? mirrorItem->AtomAt(1) : "";
+            const TSexprNode unitItem = item.Child("unit");
+            const int unit = unitItem ? std::atoi(std::string(unitItem.AtomAt(1)).c_str()) : 1;
+            const TSexprNode convertItem = item.Child("convert");
+            const int style =
+                convertItem ? std::atoi(std::string(convertItem.AtomAt(1)).c_str()) : 1;
+            const TSexprNode mirrorItem = item.Child("mirror");
+            const std::string_view mirror = mirrorItem ? mirrorItem.AtomAt(1) : "";
             const int angle = AngleOf(item.Child("at"));
             std::string reference;
-            const TSexpr* uuid = item.Child("uuid");
-            if (auto known = FReferences.find(path + "/" + (uuid ? uuid->AtomAt(1) : ""));
-                known != FReferences.end())
+            const TSexprNode uuid = item.Child("uuid");
+            std::string instance = path + "/";
+            if (uuid) instance += uuid.AtomAt(1);
+            if (auto known = FReferences.find(instance); known != FReferences.end())
                 reference = known->second;
             else
-                for (const TSexpr* property : item.Children("property"))
-                    if (property->AtomAt(1) == "Reference") reference = property->AtomAt(2);
+                for (const TSexprNode property : item.Children("property"))
+                    if (property.AtomAt(1) == "Reference") reference = property.AtomAt(2);
             for (const TLibPin& pin : found->second.Pins) {
                 if ((pin.Unit != 0 && pin.Unit != unit) || (pin.Style != 0 && pin.Style != style))
                     continue;
@@ -193,23 +202,24 @@ bool TReadback::ReadSheet(const TSexpr& file, const std::string& sheetName,
 }
 
 bool TReadback::ReadProject(const fs::path& root, std::string& problem) {
-    std::optional<TSexpr> rootFile = ReadFile(root, problem);
+    std::optional<TSexprTree> rootFile = ReadFile(root, problem);
     if (!rootFile) return false;
-    if (const TSexpr* instances = rootFile->Child("symbol_instances"))
-        for (const TSexpr* path : instances->Children("path"))
-            if (const TSexpr* reference = path->Child("reference"))
-                FReferences[path->AtomAt(1)] = reference->AtomAt(1);
-    ReadSheet(*rootFile, root.stem().string(), "");
-    for (const TSexpr* sheet : rootFile->Children("sheet")) {
+    const TSexprNode rootList = rootFile->Root();
+    if (const TSexprNode instances = rootList.Child("symbol_instances"))
+        for (const TSexprNode path : instances.Children("path"))
+            if (const TSexprNode reference = path.Child("reference"))
+                FReferences[std::string(path.AtomAt(1))] = reference.AtomAt(1);
+    ReadSheet(rootList, root.stem().string(), "");
+    for (const TSexprNode sheet : rootList.Children("sheet")) {
         std::string name, file;
-        for (const TSexpr* property : sheet->Children("property")) {
-            if (property->AtomAt(1) == "Sheet name") name = property->AtomAt(2);
-            if (property->AtomAt(1) == "Sheet file") file = property->AtomAt(2);
+        for (const TSexprNode property : sheet.Children("property")) {
+            if (property.AtomAt(1) == "Sheet name") name = property.AtomAt(2);
+            if (property.AtomAt(1) == "Sheet file") file = property.AtomAt(2);
         }
-        const TSexpr* uuid = sheet->Child("uuid");
-        std::optional<TSexpr> sheetFile = ReadFile(root.parent_path() / file, problem);
+        const TSexprNode uuid = sheet.Child("uuid");
+        std::optional<TSexprTree> sheetFile = ReadFile(root.parent_path() / file, problem);
         if (!sheetFile) return false;
-        ReadSheet(*sheetFile, name, "/" + (uuid ? uuid->AtomAt(1) : name));
+        ReadSheet(sheetFile->Root(), name, "/" + (uuid ? std::string(uuid.AtomAt(1)) : name));
     }
     return true;
 }
@@ -234,7 +244,11 @@ std::optional<THostNetlist> ReadKicadNetlist(const fs::path& rootSheet, std::str
 
 connectivity::TConnectivityResult CompareWithEditor(const qelsch::SchEditor& editor,
                                                     const THostNetlist& kicad) {
-    const THostNetlist host = connectivity::ExtractHostNetlist(editor);
+    return CompareWithEditor(connectivity::ExtractHostNetlist(editor), kicad);
+}
+
+connectivity::TConnectivityResult CompareWithEditor(const THostNetlist& host,
+                                                    const THostNetlist& kicad) {
     connectivity::TFileNetlist asFile;
     asFile.Nets.resize(host.NetCount);
     for (size_t i = 0; i < asFile.Nets.size(); ++i)

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <fstream>
+#include <functional>
+#include <locale>
 #include <map>
 #include <memory>
 #include <system_error>
@@ -56,13 +58,19 @@ class TProjectWriter {
     void FindDocuments();
     std::string ProjectName() const;
     void BuildSymbols(TExportContext& context);
-    std::string SheetFileText(const std::string& uuid, const TKiPoint& page, const TSheetBody& body,
-                              const std::string& tail) const;
-    std::string RootWithSheets(const std::string& rootUuid);
-    std::string InstancesText(const std::string& rootUuid, bool hierarchical) const;
+    // A .kicad_sch; the root's ends with the instances of every sheet.
+    enum class TInstances { None, Flat, Hierarchical };
+    void WriteSheetFile(std::ostream& out, const std::string& uuid, const TKiPoint& page,
+                        const TSheetBody& body, TInstances instances) const;
+    void WriteRootWithSheets(std::ostream& out, const std::string& rootUuid) const;
+    void WriteInstances(std::ostream& out, bool hierarchical) const;
     std::string LibraryText() const;
     std::string ProjectFileText(const std::string& rootUuid) const;
-    void Write(const std::string& file, const std::string& text);
+    // Writes the file through a temporary one, streamed by `write`.
+    void Write(const std::string& file, const std::function<void(std::ostream&)>& write);
+    void Write(const std::string& file, const std::string& text) {
+        Write(file, [&](std::ostream& out) { out << text; });
+    }
 
     const qelsch::SchEditor& FEditor;
     fs::path FFolder;
@@ -107,48 +115,48 @@ void TProjectWriter::BuildSymbols(TExportContext& context) {
                                 FOptions.CodePage, FResult.Report, context.Utf8(library->name)));
 }
 
-std::string TProjectWriter::SheetFileText(const std::string& uuid, const TKiPoint& page,
-                                          const TSheetBody& body, const std::string& tail) const {
-    std::string text = kFileHead;
-    text +=
-        "\n  (uuid " + uuid + ")\n\n  (paper \"User\" " + PairText(page) + ")\n\n  (lib_symbols\n";
+void TProjectWriter::WriteSheetFile(std::ostream& out, const std::string& uuid,
+                                    const TKiPoint& page, const TSheetBody& body,
+                                    TInstances instances) const {
+    out << kFileHead << "\n  (uuid " << uuid << ")\n\n  (paper \"User\" " << PairText(page)
+        << ")\n\n  (lib_symbols\n";
     for (const std::string& name : body.UsedSymbols)
         if (const TKicadSymbol* symbol = FContext->FindSymbol(name))
-            text += SymbolText(*symbol, FContext->LibraryName(), 4);
-    text += "  )\n";
+            out << SymbolText(*symbol, FContext->LibraryName(), 4);
+    out << "  )\n";
     for (const std::string& item : body.Items) {
-        text += "\n";
+        out << '\n';
+        const std::string_view text(item);
         size_t start = 0;
-        while (start < item.size()) {
-            size_t end = item.find('\n', start);
-            if (end == std::string::npos) end = item.size();
-            text += "  " + item.substr(start, end - start) + "\n";
+        while (start < text.size()) {
+            size_t end = text.find('\n', start);
+            if (end == std::string_view::npos) end = text.size();
+            out << "  " << text.substr(start, end - start) << '\n';
             start = end + 1;
         }
     }
-    return text + tail + ")\n";
+    if (instances != TInstances::None) WriteInstances(out, instances == TInstances::Hierarchical);
+    out << ")\n";
 }
 
-std::string TProjectWriter::InstancesText(const std::string& rootUuid, bool hierarchical) const {
-    (void)rootUuid;
-    std::string text = "\n  (sheet_instances\n    (path \"/\" (page \"1\"))\n";
+void TProjectWriter::WriteInstances(std::ostream& out, bool hierarchical) const {
+    out << "\n  (sheet_instances\n    (path \"/\" (page \"1\"))\n";
     if (hierarchical)
         for (size_t i = 0; i < FSheetFiles.size(); ++i)
-            text += "    (path \"/" + FSheetFiles[i].Uuid + "\" (page \"" + std::to_string(i + 2) +
-                    "\"))\n";
-    text += "  )\n\n  (symbol_instances\n";
+            out << "    (path \"/" << FSheetFiles[i].Uuid << "\" (page \"" << i + 2 << "\"))\n";
+    out << "  )\n\n  (symbol_instances\n";
     for (const TSheetFile& sheet : FSheetFiles) {
         const std::string prefix = hierarchical ? "/" + sheet.Uuid : "";
         for (const TSymbolInstance& instance : sheet.Body.Instances)
-            text += "    (path \"" + prefix + "/" + instance.Uuid + "\"\n      (reference " +
-                    Quoted(instance.Reference) + ") (unit " + std::to_string(instance.Unit) +
-                    ") (value " + Quoted(instance.Value) + ") (footprint " +
-                    Quoted(instance.Footprint) + ")\n    )\n";
+            out << "    (path \"" << prefix << "/" << instance.Uuid << "\"\n      (reference "
+                << Quoted(instance.Reference) << ") (unit " << instance.Unit << ") (value "
+                << Quoted(instance.Value) << ") (footprint " << Quoted(instance.Footprint)
+                << ")\n    )\n";
     }
-    return text + "  )\n";
+    out << "  )\n";
 }
 
-std::string TProjectWriter::RootWithSheets(const std::string& rootUuid) {
+void TProjectWriter::WriteRootWithSheets(std::ostream& out, const std::string& rootUuid) const {
     const qelsch::Document& layout = FProject ? *FProject : *FSheets.front();
     const TKiPoint page = PageSize(layout.options);
     const TSheetFrame frame{page.Y};
@@ -165,7 +173,7 @@ std::string TProjectWriter::RootWithSheets(const std::string& rootUuid) {
     int64_t nextX = 0;
     for (const auto& [name, symbol] : placed)
         nextX = std::max(nextX, int64_t{symbol->location.x} + symbol->xSize);
-    for (TSheetFile& sheet : FSheetFiles) {
+    for (const TSheetFile& sheet : FSheetFiles) {
         auto found = placed.find(connectivity::UpperAscii(sheet.Document->name));
         qelsch::SchPoint at{static_cast<int32_t>(std::min<int64_t>(nextX + 20, INT32_MAX / 2)), 0};
         int32_t width = 200, height = 100;
@@ -192,7 +200,7 @@ std::string TProjectWriter::RootWithSheets(const std::string& rootUuid) {
             Quoted(sheet.File) + " (id 1) (at " + PairText({below.X, below.Y + 508}) + " 0)\n    " +
             EffectsText(1270, "left top", false) + "\n  )\n)");
     }
-    return SheetFileText(rootUuid, page, body, InstancesText(rootUuid, true));
+    WriteSheetFile(out, rootUuid, page, body, TInstances::Hierarchical);
 }
 
 std::string TProjectWriter::LibraryText() const {
@@ -214,12 +222,17 @@ std::string TProjectWriter::ProjectFileText(const std::string& rootUuid) const {
            sheets + "\n  ],\n  \"text_variables\": {}\n}\n";
 }
 
-void TProjectWriter::Write(const std::string& file, const std::string& text) {
+void TProjectWriter::Write(const std::string& file,
+                           const std::function<void(std::ostream&)>& write) {
     const fs::path path = FFolder / file;
     const fs::path temporary = FFolder / (file + ".tmp");
     {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << text;
+        std::vector<char> buffer(1 << 18);
+        std::ofstream out;
+        out.rdbuf()->pubsetbuf(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+        out.imbue(std::locale::classic());  // numbers as std::to_string writes them
+        out.open(temporary, std::ios::binary | std::ios::trunc);
+        if (out) write(out);
         if (!out.flush()) {
             FResult.Errors.push_back(path.string() + ": cannot be written");
             return;
@@ -261,6 +274,15 @@ TKicadExportResult TProjectWriter::Run() {
         sheet.Uuid = StableUuid("sheet/" + std::to_string(i) + "/" + sheet.Name);
         const TSheetFrame frame{PageSize(sheet.Document->options).Y};
         sheet.Body = ExportSheetBody(*FContext, *sheet.Document, frame, sheet.Uuid);
+        if (hierarchical) {
+            // Written at once: only the instances stay for the root.
+            Write(sheet.File, [&](std::ostream& out) {
+                WriteSheetFile(out, StableUuid("file/" + sheet.Uuid),
+                               PageSize(sheet.Document->options), sheet.Body, TInstances::None);
+            });
+            sheet.Body.Items = {};
+            sheet.Body.UsedSymbols = {};
+        }
         FSheetFiles.push_back(std::move(sheet));
     }
     if (FProject && !hierarchical)
@@ -268,14 +290,13 @@ TKicadExportResult TProjectWriter::Run() {
                                "the project document (one sheet needs no hierarchy)");
 
     if (hierarchical) {
-        for (const TSheetFile& sheet : FSheetFiles)
-            Write(sheet.File, SheetFileText(StableUuid("file/" + sheet.Uuid),
-                                            PageSize(sheet.Document->options), sheet.Body, ""));
-        Write(rootFile, RootWithSheets(rootUuid));
+        Write(rootFile, [&](std::ostream& out) { WriteRootWithSheets(out, rootUuid); });
     } else if (!FSheetFiles.empty()) {
         const TSheetFile& sheet = FSheetFiles.front();
-        Write(rootFile, SheetFileText(rootUuid, PageSize(sheet.Document->options), sheet.Body,
-                                      InstancesText(rootUuid, false)));
+        Write(rootFile, [&](std::ostream& out) {
+            WriteSheetFile(out, rootUuid, PageSize(sheet.Document->options), sheet.Body,
+                           TInstances::Flat);
+        });
     }
     if (!FSheetFiles.empty()) FResult.RootSheet = FFolder / rootFile;
 

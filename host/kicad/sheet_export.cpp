@@ -34,6 +34,7 @@ std::string TExportContext::UniqueSymbolName(const std::string& wanted) {
 void TExportContext::AddComponentSymbol(SchHandle component, TKicadSymbol symbol) {
     symbol.Name = UniqueSymbolName(symbol.Name);
     FSymbolOfComponent[component] = FSymbols.size();
+    FComponentByName.emplace(symbol.Name, FSymbols.size());
     FSymbols.push_back(std::move(symbol));
 }
 
@@ -48,9 +49,11 @@ const TKicadSymbol* TExportContext::SymbolOfPart(const qelsch::Part& part) const
 const TKicadSymbol& TExportContext::PowerSymbolOf(const std::string& net) {
     auto found = FPowerSymbols.find(net);
     if (found != FPowerSymbols.end()) return found->second;
-    return FPowerSymbols
-        .emplace(net, PowerSymbol(UniqueSymbolName("PWR_" + SafeSymbolName(net)), net))
-        .first->second;
+    const TKicadSymbol& symbol =
+        FPowerSymbols.emplace(net, PowerSymbol(UniqueSymbolName("PWR_" + SafeSymbolName(net)), net))
+            .first->second;
+    FPowerByName.emplace(symbol.Name, &symbol);
+    return symbol;
 }
 
 std::vector<const TKicadSymbol*> TExportContext::AllSymbols() const {
@@ -61,9 +64,10 @@ std::vector<const TKicadSymbol*> TExportContext::AllSymbols() const {
 }
 
 const TKicadSymbol* TExportContext::FindSymbol(const std::string& name) const {
-    for (const TKicadSymbol* symbol : AllSymbols())
-        if (symbol->Name == name) return symbol;
-    return nullptr;
+    if (auto found = FComponentByName.find(name); found != FComponentByName.end())
+        return &FSymbols[found->second];
+    auto found = FPowerByName.find(name);
+    return found == FPowerByName.end() ? nullptr : found->second;
 }
 
 std::string TExportContext::GlobalSpelling(const std::string& utf8) {

@@ -6,6 +6,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "code_page.h"
@@ -65,6 +66,9 @@ class TExportContext {
     std::vector<TKicadSymbol> FSymbols;
     std::map<SchHandle, size_t> FSymbolOfComponent;
     std::map<std::string, TKicadSymbol> FPowerSymbols;  // by net
+    // Every symbol by its name (names are unique): an index into FSymbols or a power symbol.
+    std::unordered_map<std::string, size_t> FComponentByName;
+    std::unordered_map<std::string, const TKicadSymbol*> FPowerByName;
     std::set<std::string> FTakenNames;
     std::map<std::string, std::string> FSpellings;  // upper-case -> first spelling
     int FPowerCount = 0;
