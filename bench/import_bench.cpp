@@ -1,7 +1,7 @@
 // The whole road of an import, step by step, on synthetic files of the format.
 //
 //   bench_import --zorvan-import PATH [--work DIR] [--sizes 1,10,100] [--repeat N]
-//                [--library | --one-sheet]
+//                [--library | --one-sheet] [--module-only]
 //
 // For each size (MB) it writes a synthetic design (with --library: a library; with --one-sheet:
 // a design whose single sheet holds everything), then measures on
@@ -12,6 +12,7 @@
 //   parse       the tokenizer and Parse into the object tree, as the import driver reads
 //   translate   Parse and Translate into the reference schematic editor (in process)
 //   command     zorvan-import on the file: validation, import, report, saving the workspace
+//               (left out with --module-only, which measures the module alone)
 // Each step runs --repeat times (default 3) and keeps its run of least CPU time, which a busy
 // machine disturbs less than the wall time. It prints the wall and CPU time, MB/s and the time
 // as a multiple of the plain read's (both by CPU time), and the peak resident memory as a
@@ -162,6 +163,7 @@ int main(int argc, char** argv) {
     bool library = false;
     int repeat = 3;
     bool oneSheet = false;
+    bool moduleOnly = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--zorvan-import" && i + 1 < argc)
@@ -174,22 +176,24 @@ int main(int argc, char** argv) {
             library = true;
         else if (arg == "--one-sheet")
             oneSheet = true;
+        else if (arg == "--module-only")
+            moduleOnly = true;
         else if (arg == "--repeat" && i + 1 < argc)
             repeat = std::max(1, std::atoi(argv[++i]));
         else {
             std::fprintf(stderr,
                          "usage: %s --zorvan-import PATH [--work DIR] [--sizes 1,10,100] "
-                         "[--repeat N] [--library | --one-sheet]\n",
+                         "[--repeat N] [--library | --one-sheet] [--module-only]\n",
                          argv[0]);
             return 2;
         }
     }
-    if (importer.empty() || access(importer.c_str(), X_OK) != 0) {
+    if (!moduleOnly && (importer.empty() || access(importer.c_str(), X_OK) != 0)) {
         std::fprintf(stderr, "bench_import: give the command with --zorvan-import PATH\n");
         return 2;
     }
 
-    const std::vector<TStep> steps = {
+    std::vector<TStep> steps = {
         {"read", [](const std::string& p, const fs::path&) { return PlainRead(p); }},
         {"tokenize", [](const std::string& p, const fs::path&) { return Tokenize(p); }},
         {"parse", [](const std::string& p, const fs::path&) { return Parse(p); }},
@@ -197,6 +201,7 @@ int main(int argc, char** argv) {
         {"command",
          [&](const std::string& p, const fs::path& w) { return Command(importer, p, w, library); }},
     };
+    if (moduleOnly) steps.pop_back();
 
     fs::create_directories(work);
     std::map<int, std::vector<TMeasure>> results;
