@@ -20,6 +20,10 @@ TPointKey KeyOf(TPoint p) {
     return {p.X, p.Y};
 }
 
+uint64_t PackedKey(TPoint p) {
+    return (static_cast<uint64_t>(static_cast<uint32_t>(p.X)) << 32) | static_cast<uint32_t>(p.Y);
+}
+
 struct TPageSize {
     std::string_view Word;
     uint8_t Code;
@@ -147,6 +151,7 @@ void TNimboSheet::BuildIndexes() {
     SortByFoldedKey(FPortsByName, FPortNameKeys,
                     [](const TNimboPort& port) -> const std::string& { return port.FNetNameRef; });
     FWireEndIndex.clear();
+    FWireEndIndex.reserve(FWiresByNet.size() * 2);
     for (size_t i = 0; i < FWiresByNet.size(); ++i) {
         TNimboWire& wire = *FWiresByNet[i];
         wire.FNetPosition = i;
@@ -174,9 +179,9 @@ bool TNimboSheet::HasPortNamed(std::string_view name) const {
 }
 
 TNimboWire* TNimboSheet::FindFirstWireEndingAt(TPoint p) const {
-    const auto found = FWireEndIndex.find(KeyOf(p));
+    const auto found = FWireEndIndex.find(PackedKey(p));
     if (found == FWireEndIndex.end() || found->second.empty()) return nullptr;
-    return FWiresByNet[*found->second.begin()];
+    return FWiresByNet[found->second.front()];
 }
 
 TNimboPort* TNimboSheet::FindFirstPortAt(TPoint p) const {
@@ -201,14 +206,19 @@ void TNimboSheet::WireEndsMoved(const TNimboWire& wire, TPoint oldEnd1, TPoint o
 }
 
 void TNimboSheet::IndexWireEnd(TPoint p, size_t position) {
-    FWireEndIndex[KeyOf(p)].insert(position);
+    std::vector<size_t>& positions = FWireEndIndex[PackedKey(p)];
+    // Positions mostly arrive in ascending order, so the search ends at the back.
+    const auto at = std::lower_bound(positions.begin(), positions.end(), position);
+    if (at == positions.end() || *at != position) positions.insert(at, position);
 }
 
 void TNimboSheet::UnindexWireEnd(TPoint p, size_t position) {
-    const auto found = FWireEndIndex.find(KeyOf(p));
+    const auto found = FWireEndIndex.find(PackedKey(p));
     if (found == FWireEndIndex.end()) return;
-    found->second.erase(position);
-    if (found->second.empty()) FWireEndIndex.erase(found);
+    std::vector<size_t>& positions = found->second;
+    const auto at = std::lower_bound(positions.begin(), positions.end(), position);
+    if (at != positions.end() && *at == position) positions.erase(at);
+    if (positions.empty()) FWireEndIndex.erase(found);
 }
 
 // ---- Translation ----

@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -68,7 +69,9 @@ class TNimboSheet : public TNimboDesignObject {
     // Folded (upper-case) keys of FWiresByNet and FPortsByName, for binary search.
     std::vector<std::string> FWireNetKeys;
     std::vector<std::string> FPortNameKeys;
-    std::map<std::pair<int32_t, int32_t>, std::set<size_t>> FWireEndIndex;  // point -> positions
+    // Packed point -> positions in FWiresByNet of the wires ending there, ascending, no
+    // repeats. Hashed: a sheet holds a point per wire end, and the lookups only ask for one.
+    std::unordered_map<uint64_t, std::vector<size_t>> FWireEndIndex;
     std::map<std::pair<int32_t, int32_t>, size_t> FPortAtIndex;  // point -> first position
     std::map<std::pair<int32_t, int32_t>, std::vector<size_t>> FBusEntryIndex;
 };

@@ -112,6 +112,15 @@ std::optional<double> TryStrToFloat(std::string_view text) {
     }
     if (i != text.size()) return std::nullopt;
 
+    // Whole numbers of up to 15 digits (most lengths and coordinates) are exact in a double:
+    // no need for the general conversion.
+    if (digits == text.size() && digits <= 15) {
+        uint64_t whole = 0;
+        for (char c : text) whole = whole * 10 + static_cast<uint64_t>(c - '0');
+        const double value = static_cast<double>(whole);
+        return negative ? -value : value;
+    }
+
     double value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error == std::errc::result_out_of_range) {
