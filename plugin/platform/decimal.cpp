@@ -112,12 +112,24 @@ std::optional<double> TryStrToFloat(std::string_view text) {
     }
     if (i != text.size()) return std::nullopt;
 
-    // Whole numbers of up to 15 digits (most lengths and coordinates) are exact in a double:
-    // no need for the general conversion.
-    if (digits == text.size() && digits <= 15) {
-        uint64_t whole = 0;
-        for (char c : text) whole = whole * 10 + static_cast<uint64_t>(c - '0');
-        const double value = static_cast<double>(whole);
+    // Up to 15 digits with no exponent (most lengths and coordinates, "400.0"): the digits are
+    // an exact integer and the power of ten an exact double, so one division rounds the value
+    // correctly, just as the general conversion would.
+    if (digits <= 15 && text.find_first_of("eE") == std::string_view::npos) {
+        static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+        uint64_t mantissa = 0;
+        size_t fractionDigits = 0;
+        bool afterPoint = false;
+        for (char c : text) {
+            if (c == '.') {
+                afterPoint = true;
+                continue;
+            }
+            mantissa = mantissa * 10 + static_cast<uint64_t>(c - '0');
+            if (afterPoint) ++fractionDigits;
+        }
+        const double value = static_cast<double>(mantissa) / kPowersOfTen[fractionDigits];
         return negative ? -value : value;
     }
 
