@@ -103,7 +103,8 @@ std::optional<double> TryStrToFloat(std::string_view text) {
         while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
     }
     if (digits == 0) return std::nullopt;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    const bool hasExponent = i < text.size() && (text[i] == 'e' || text[i] == 'E');
+    if (hasExponent) {
         ++i;
         if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
         size_t exponentDigits = 0;
@@ -115,7 +116,7 @@ std::optional<double> TryStrToFloat(std::string_view text) {
     // Up to 15 digits with no exponent (most lengths and coordinates, "400.0"): the digits are
     // an exact integer and the power of ten an exact double, so one division rounds the value
     // correctly, just as the general conversion would.
-    if (digits <= 15 && text.find_first_of("eE") == std::string_view::npos) {
+    if (digits <= 15 && !hasExponent) {
         static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
         uint64_t mantissa = 0;
