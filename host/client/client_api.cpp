@@ -17,7 +17,7 @@ TClient* gFlatApiClient = nullptr;
 void CopyOut(std::string_view text, char* out, size_t size) {
     if (!out || size == 0) return;
     size_t length = std::min(text.size(), size - 1);
-    std::memcpy(out, text.data(), length);
+    if (length > 0) std::memcpy(out, text.data(), length);  // an empty view may have no data
     out[length] = '\0';
 }
 
