@@ -114,6 +114,7 @@ class TWorkspaceWriter {
     std::string SheetLink(const qelsch::SheetSymbol& symbol, SchHandle from) const;
     void ReadReport();
     void ListDifferences();
+    void IndexSheetContents();
     TIndexSheet DrawOneSheet(const qelsch::DocumentInfo& info, const qelsch::Document& document);
     TIndexLibrary DrawLibrary(const qelsch::DocumentInfo& info, const qelsch::Document& document);
     TIndexComponent DrawComponent(const qelsch::LibraryComponent& component,
@@ -132,6 +133,12 @@ class TWorkspaceWriter {
     std::vector<TReportMessage> FMessages;
     std::vector<std::optional<TMessagePlace>> FPlaces;
     std::vector<std::optional<SchHandle>> FDifferenceSheets;  // per difference, the sheet marked
+    // Built once per save so that drawing each sheet costs what that sheet holds, not what the
+    // whole workspace holds: the located warnings and differences of each sheet (in report
+    // order), and the section of each sheet drawing by its link.
+    std::map<SchHandle, std::vector<size_t>> FPlacesOfSheet;
+    std::map<SchHandle, std::vector<size_t>> FDifferencesOfSheet;
+    std::map<std::string, std::string> FAnchorOfFile;
     size_t FComponentCount = 0;
 };
 
@@ -231,6 +238,12 @@ void TWorkspaceWriter::ReadReport() {
 // that name (its UTF-8 name, as the check gives it).
 void TWorkspaceWriter::ListDifferences() {
     FIndex.ConnectivitySummary = FOptions.ConnectivitySummary;
+    std::map<std::string, SchHandle> sheetByName;  // the first sheet of each name
+    if (!FOptions.ConnectivityDifferences.empty()) {
+        for (const qelsch::DocumentInfo& info : FDocuments)
+            if (info.kind == qelsch::DocumentKind::Sheet)
+                sheetByName.emplace(Utf8(info.name), info.handle);
+    }
     for (size_t i = 0; i < FOptions.ConnectivityDifferences.size(); ++i) {
         const TConnectivityDifference& difference = FOptions.ConnectivityDifferences[i];
         TIndexDifference entry;
@@ -242,18 +255,23 @@ void TWorkspaceWriter::ListDifferences() {
         if (difference.Sheet) {
             entry.Place = *difference.Sheet + " (" + std::to_string(difference.X) + ", " +
                           std::to_string(difference.Y) + ")";
-            for (const qelsch::DocumentInfo& info : FDocuments) {
-                if (info.kind == qelsch::DocumentKind::Sheet &&
-                    Utf8(info.name) == *difference.Sheet) {
-                    sheet = info.handle;
-                    entry.SheetAnchor = FSheetAnchors[info.handle];
-                    break;
-                }
+            if (auto found = sheetByName.find(*difference.Sheet); found != sheetByName.end()) {
+                sheet = found->second;
+                entry.SheetAnchor = FSheetAnchors[found->second];
             }
         }
         FDifferenceSheets.push_back(sheet);
         FIndex.Differences.push_back(std::move(entry));
     }
+}
+
+void TWorkspaceWriter::IndexSheetContents() {
+    for (size_t i = 0; i < FPlaces.size(); ++i)
+        if (FPlaces[i]) FPlacesOfSheet[FPlaces[i]->Document].push_back(i);
+    for (size_t i = 0; i < FDifferenceSheets.size(); ++i)
+        if (FDifferenceSheets[i]) FDifferencesOfSheet[*FDifferenceSheets[i]].push_back(i);
+    for (const auto& [handle, svg] : FSheetFiles)
+        FAnchorOfFile[UrlPath(svg)] = FSheetAnchors[handle];
 }
 
 TIndexSheet TWorkspaceWriter::DrawOneSheet(const qelsch::DocumentInfo& info,
@@ -266,8 +284,7 @@ TIndexSheet TWorkspaceWriter::DrawOneSheet(const qelsch::DocumentInfo& info,
 
     std::vector<TWarningMark> marks;
     std::vector<TIndexPicture::TArea> markAreas;
-    for (size_t i = 0; i < FPlaces.size(); ++i) {
-        if (!FPlaces[i] || FPlaces[i]->Document != info.handle) continue;
+    for (size_t i : FPlacesOfSheet[info.handle]) {
         const qelsch::SchObject* object = FEditor.FindObject(FPlaces[i]->Object);
         if (!object) continue;
         const TIndexMessage& message = FIndex.Messages[i];
@@ -277,8 +294,7 @@ TIndexSheet TWorkspaceWriter::DrawOneSheet(const qelsch::DocumentInfo& info,
                              message.MarkLabel + ": " + message.Text});
         sheet.Messages.push_back(i);
     }
-    for (size_t i = 0; i < FDifferenceSheets.size(); ++i) {
-        if (FDifferenceSheets[i] != info.handle) continue;
+    for (size_t i : FDifferencesOfSheet[info.handle]) {
         const TConnectivityDifference& difference = FOptions.ConnectivityDifferences[i];
         const TIndexDifference& entry = FIndex.Differences[i];
         const TPointD at{static_cast<double>(difference.X), static_cast<double>(difference.Y)};
@@ -311,11 +327,8 @@ TIndexSheet TWorkspaceWriter::DrawOneSheet(const qelsch::DocumentInfo& info,
     sheet.Picture.Caption = sheet.Name;
     sheet.Picture.File = file;
     sheet.Picture.ViewBox = drawing.ViewBox;
-    std::map<std::string, std::string> anchorOfFile;
-    for (const auto& [handle, svg] : FSheetFiles)
-        anchorOfFile[UrlPath(svg)] = FSheetAnchors[handle];
     for (const TLinkArea& link : drawing.Links) {
-        if (auto found = anchorOfFile.find(link.Href); found != anchorOfFile.end())
+        if (auto found = FAnchorOfFile.find(link.Href); found != FAnchorOfFile.end())
             sheet.Picture.Areas.push_back({link.Box, found->second, "Open " + link.Href});
     }
     sheet.Picture.Areas.insert(sheet.Picture.Areas.end(), markAreas.begin(), markAreas.end());
@@ -373,6 +386,7 @@ TViewResult TWorkspaceWriter::Run(const std::vector<qelsch::SavedDocument>& save
     NameSheets(saved);
     ReadReport();
     ListDifferences();
+    IndexSheetContents();
     FIndex.Title = FOptions.Title.empty() ? FFolder.filename().string() : FOptions.Title;
 
     qelsch::UniqueFileNames libraryFolders;
